@@ -1,0 +1,97 @@
+#include "icons/icon_group.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "icons/module.h"
+#include "icons/packed_ranges.h"
+
+namespace tavrin::icons {
+namespace {
+
+// GRPICONDIR: a 6-byte header with the entry count at byte 4, then 14-byte
+// entries with the bytes in resource at 8 and the RT_ICON number at 12.
+constexpr std::size_t kGroupHeaderSize = 6;
+constexpr std::size_t kGroupCountField = 4;
+constexpr std::size_t kGroupEntrySize = 14;
+constexpr std::size_t kEntryBytesInResource = 8;
+constexpr std::size_t kEntryIconId = 12;
+
+}  // namespace
+
+std::optional<IconImageSet> BuildIconGroup(const ResourceTable& resources,
+                                           const ResourceData& group) {
+    ByteReader reader(group.bytes);
+    const std::uint16_t count = reader.U16(kGroupCountField);
+    if (!reader.Ok() || !Fits(group.bytes.size(), kGroupHeaderSize, std::uint64_t{count} * kGroupEntrySize)) {
+        return std::nullopt;
+    }
+    std::vector<std::uint16_t> ids(count);
+    std::vector<std::uint32_t> declaredSizes(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::size_t entry = kGroupHeaderSize + i * kGroupEntrySize;
+        declaredSizes[i] = reader.U32(entry + kEntryBytesInResource);
+        ids[i] = reader.U16(entry + kEntryIconId);
+    }
+
+    const auto images = resources.FindNumbered(kResourceTypeIcon, ids);
+    std::vector<Bytes> sources(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        if (!images[i]) {
+            return std::nullopt;
+        }
+        Bytes bytes = images[i]->bytes;
+        // Where the module rounds lengths up, the group entry gives the real
+        // length as long as it stays inside the resource.
+        if (images[i]->lengthIsRoundedUp && declaredSizes[i] <= bytes.size()) {
+            bytes = bytes.first(declaredSizes[i]);
+        }
+        if (bytes.size() > UINT32_MAX) {
+            return std::nullopt;
+        }
+        sources[i] = bytes;
+    }
+
+    // All images lie in one buffer (the module's bytes), so their addresses
+    // order them and tell overlaps apart.
+    const std::uint8_t* base = nullptr;
+    for (const Bytes& b : sources) {
+        if (!b.empty() && (base == nullptr || b.data() < base)) {
+            base = b.data();
+        }
+    }
+    std::vector<ByteRange> ranges(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        ranges[i] = {sources[i].empty() ? 0 : static_cast<std::uint64_t>(sources[i].data() - base),
+                     sources[i].size()};
+    }
+    const auto packed =
+        PackRanges(ranges, [&](std::uint64_t start, std::span<std::uint8_t> out) {
+            std::memcpy(out.data(), base + start, out.size());
+            return true;
+        });
+    if (!packed) {
+        return std::nullopt;
+    }
+    IconImageSet set;
+    set.images.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        set.images.push_back(MakeIconImage(packed->storage, packed->offsets[i],
+                                           static_cast<std::uint32_t>(sources[i].size())));
+    }
+    return set;
+}
+
+std::optional<IconImageSet> LoadIconGroup(const std::string& modulePath, const ResourceName& name) {
+    const Module module = Module::Open(modulePath);
+    if (module.Resources() == nullptr) {
+        return std::nullopt;
+    }
+    const auto group = module.Resources()->Find(kResourceTypeGroupIcon, name);
+    if (!group) {
+        return std::nullopt;
+    }
+    return BuildIconGroup(*module.Resources(), *group);
+}
+
+}  // namespace tavrin::icons

@@ -1,0 +1,22 @@
+#pragma once
+// Icon groups of a module: an RT_GROUP_ICON directory and the RT_ICON
+// images it names.
+
+#include <optional>
+#include <string>
+
+#include "icons/icon_image.h"
+#include "icons/resource_table.h"
+
+namespace tavrin::icons {
+
+// The images that the group resource `group` lists, in its order. None when
+// the group is shorter than its entries or one of its images is missing: a
+// group with a missing image yields no file at all.
+std::optional<IconImageSet> BuildIconGroup(const ResourceTable& resources,
+                                           const ResourceData& group);
+
+// Opens the module at `modulePath` and builds its group `name`.
+std::optional<IconImageSet> LoadIconGroup(const std::string& modulePath, const ResourceName& name);
+
+}  // namespace tavrin::icons

@@ -1,0 +1,195 @@
+#include "platform/files/file.h"
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <limits>
+#include <utility>
+
+namespace tavrin::platform {
+namespace {
+
+// A descriptor closed on every path.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor() {
+        if (fd_ >= 0) {
+            close(fd_);
+        }
+    }
+    int Get() const { return fd_; }
+    int Take() { return std::exchange(fd_, -1); }
+
+private:
+    int fd_;
+};
+
+int OpenRegularFile(const std::string& path) {
+    Descriptor fd(open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    struct stat info {};
+    if (fd.Get() < 0 || fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        return -1;
+    }
+    return fd.Take();
+}
+
+}  // namespace
+
+// --- MappedFile -------------------------------------------------------------
+
+std::optional<MappedFile> MappedFile::Open(const std::string& path) {
+    Descriptor fd(OpenRegularFile(path));
+    struct stat info {};
+    if (fd.Get() < 0 || fstat(fd.Get(), &info) != 0) {
+        return std::nullopt;
+    }
+    if (info.st_size == 0) {
+        return MappedFile(nullptr, 0);
+    }
+    if (static_cast<std::uint64_t>(info.st_size) > std::numeric_limits<std::size_t>::max()) {
+        return std::nullopt;
+    }
+    const auto size = static_cast<std::size_t>(info.st_size);
+    void* view = mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd.Get(), 0);
+    if (view == MAP_FAILED) {
+        return std::nullopt;
+    }
+    return MappedFile(static_cast<const std::uint8_t*>(view), size);
+}
+
+MappedFile::MappedFile(MappedFile&& other) noexcept
+    : data_(std::exchange(other.data_, nullptr)), size_(std::exchange(other.size_, 0)) {}
+
+MappedFile& MappedFile::operator=(MappedFile&& other) noexcept {
+    if (this != &other) {
+        Release();
+        data_ = std::exchange(other.data_, nullptr);
+        size_ = std::exchange(other.size_, 0);
+    }
+    return *this;
+}
+
+MappedFile::~MappedFile() { Release(); }
+
+void MappedFile::Release() noexcept {
+    if (data_ != nullptr) {
+        munmap(const_cast<std::uint8_t*>(data_), size_);
+        data_ = nullptr;
+        size_ = 0;
+    }
+}
+
+// --- ExclusiveInputFile -----------------------------------------------------
+// POSIX has no mandatory share modes; the open is as exclusive as it gets.
+
+std::optional<ExclusiveInputFile> ExclusiveInputFile::Open(const std::string& path) {
+    const int fd = OpenRegularFile(path);
+    if (fd < 0) {
+        return std::nullopt;
+    }
+    return ExclusiveInputFile(fd);
+}
+
+ExclusiveInputFile::ExclusiveInputFile(ExclusiveInputFile&& other) noexcept
+    : handle_(std::exchange(other.handle_, -1)) {}
+
+ExclusiveInputFile& ExclusiveInputFile::operator=(ExclusiveInputFile&& other) noexcept {
+    if (this != &other) {
+        Release();
+        handle_ = std::exchange(other.handle_, -1);
+    }
+    return *this;
+}
+
+ExclusiveInputFile::~ExclusiveInputFile() { Release(); }
+
+void ExclusiveInputFile::Release() noexcept {
+    if (handle_ >= 0) {
+        close(static_cast<int>(handle_));
+        handle_ = -1;
+    }
+}
+
+std::size_t ExclusiveInputFile::Read(void* buffer, std::size_t count) {
+    std::size_t done = 0;
+    while (done < count) {
+        const ssize_t got =
+            read(static_cast<int>(handle_), static_cast<char*>(buffer) + done, count - done);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0) {
+            break;
+        }
+        done += static_cast<std::size_t>(got);
+    }
+    return done;
+}
+
+bool ExclusiveInputFile::SeekFromStart(std::uint64_t offset) {
+    if (offset > static_cast<std::uint64_t>(std::numeric_limits<off_t>::max())) {
+        return false;
+    }
+    return lseek(static_cast<int>(handle_), static_cast<off_t>(offset), SEEK_SET) >= 0;
+}
+
+std::optional<std::uint64_t> ExclusiveInputFile::Size() const {
+    struct stat info {};
+    if (fstat(static_cast<int>(handle_), &info) != 0) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint64_t>(info.st_size);
+}
+
+// --- OutputFile -------------------------------------------------------------
+
+std::optional<OutputFile> OutputFile::CreateAlways(const std::string& path) {
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        return std::nullopt;
+    }
+    return OutputFile(fd);
+}
+
+OutputFile::OutputFile(OutputFile&& other) noexcept : handle_(std::exchange(other.handle_, -1)) {}
+
+OutputFile& OutputFile::operator=(OutputFile&& other) noexcept {
+    if (this != &other) {
+        Release();
+        handle_ = std::exchange(other.handle_, -1);
+    }
+    return *this;
+}
+
+OutputFile::~OutputFile() { Release(); }
+
+void OutputFile::Release() noexcept {
+    if (handle_ >= 0) {
+        close(static_cast<int>(handle_));
+        handle_ = -1;
+    }
+}
+
+bool OutputFile::Write(std::span<const std::uint8_t> bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t put =
+            write(static_cast<int>(handle_), bytes.data() + done, bytes.size() - done);
+        if (put < 0 && errno == EINTR) {
+            continue;
+        }
+        if (put <= 0) {
+            return false;
+        }
+        done += static_cast<std::size_t>(put);
+    }
+    return true;
+}
+
+}  // namespace tavrin::platform

@@ -1,0 +1,195 @@
+#include "platform/files/file.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <utility>
+
+namespace tavrin::platform {
+namespace {
+
+HANDLE AsHandle(std::intptr_t value) { return reinterpret_cast<HANDLE>(value); }
+
+// A kernel handle closed on every path.
+class ScopedHandle {
+public:
+    explicit ScopedHandle(HANDLE handle) : handle_(handle) {}
+    ScopedHandle(const ScopedHandle&) = delete;
+    ScopedHandle& operator=(const ScopedHandle&) = delete;
+    ~ScopedHandle() {
+        if (Valid()) {
+            CloseHandle(handle_);
+        }
+    }
+    bool Valid() const { return handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE; }
+    HANDLE Get() const { return handle_; }
+    HANDLE Take() { return std::exchange(handle_, INVALID_HANDLE_VALUE); }
+
+private:
+    HANDLE handle_;
+};
+
+bool IsDirectory(HANDLE file) {
+    BY_HANDLE_FILE_INFORMATION info{};
+    return GetFileInformationByHandle(file, &info) != 0 &&
+           (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+std::optional<std::uint64_t> SizeOf(HANDLE file) {
+    LARGE_INTEGER size{};
+    if (GetFileSizeEx(file, &size) == 0 || size.QuadPart < 0) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint64_t>(size.QuadPart);
+}
+
+void CloseIfValid(std::intptr_t& handle) noexcept {
+    HANDLE h = AsHandle(std::exchange(handle, reinterpret_cast<std::intptr_t>(INVALID_HANDLE_VALUE)));
+    if (h != INVALID_HANDLE_VALUE && h != nullptr) {
+        CloseHandle(h);
+    }
+}
+
+constexpr std::intptr_t kNoHandle = -1;  // INVALID_HANDLE_VALUE
+
+}  // namespace
+
+// --- MappedFile -------------------------------------------------------------
+
+std::optional<MappedFile> MappedFile::Open(const std::string& path) {
+    // Modules are opened as the loader opens a data file: others may read
+    // and delete, nobody may write meanwhile.
+    ScopedHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.Valid() || IsDirectory(file.Get())) {
+        return std::nullopt;
+    }
+    const auto size = SizeOf(file.Get());
+    if (!size || *size > SIZE_MAX) {
+        return std::nullopt;
+    }
+    if (*size == 0) {
+        return MappedFile(nullptr, 0);  // an empty file cannot be mapped
+    }
+    ScopedHandle mapping(CreateFileMappingA(file.Get(), nullptr, PAGE_READONLY, 0, 0, nullptr));
+    if (!mapping.Valid()) {
+        return std::nullopt;
+    }
+    const void* view = MapViewOfFile(mapping.Get(), FILE_MAP_READ, 0, 0, 0);
+    if (view == nullptr) {
+        return std::nullopt;
+    }
+    return MappedFile(static_cast<const std::uint8_t*>(view), static_cast<std::size_t>(*size));
+}
+
+MappedFile::MappedFile(MappedFile&& other) noexcept
+    : data_(std::exchange(other.data_, nullptr)), size_(std::exchange(other.size_, 0)) {}
+
+MappedFile& MappedFile::operator=(MappedFile&& other) noexcept {
+    if (this != &other) {
+        Release();
+        data_ = std::exchange(other.data_, nullptr);
+        size_ = std::exchange(other.size_, 0);
+    }
+    return *this;
+}
+
+MappedFile::~MappedFile() { Release(); }
+
+void MappedFile::Release() noexcept {
+    if (data_ != nullptr) {
+        UnmapViewOfFile(data_);
+        data_ = nullptr;
+        size_ = 0;
+    }
+}
+
+// --- ExclusiveInputFile -----------------------------------------------------
+
+std::optional<ExclusiveInputFile> ExclusiveInputFile::Open(const std::string& path) {
+    ScopedHandle file(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.Valid() || IsDirectory(file.Get())) {
+        return std::nullopt;
+    }
+    return ExclusiveInputFile(reinterpret_cast<std::intptr_t>(file.Take()));
+}
+
+ExclusiveInputFile::ExclusiveInputFile(ExclusiveInputFile&& other) noexcept
+    : handle_(std::exchange(other.handle_, kNoHandle)) {}
+
+ExclusiveInputFile& ExclusiveInputFile::operator=(ExclusiveInputFile&& other) noexcept {
+    if (this != &other) {
+        Release();
+        handle_ = std::exchange(other.handle_, kNoHandle);
+    }
+    return *this;
+}
+
+ExclusiveInputFile::~ExclusiveInputFile() { Release(); }
+
+void ExclusiveInputFile::Release() noexcept { CloseIfValid(handle_); }
+
+std::size_t ExclusiveInputFile::Read(void* buffer, std::size_t count) {
+    std::size_t done = 0;
+    while (done < count) {
+        const DWORD ask = static_cast<DWORD>(std::min<std::size_t>(count - done, 1u << 30));
+        DWORD got = 0;
+        if (ReadFile(AsHandle(handle_), static_cast<char*>(buffer) + done, ask, &got, nullptr) ==
+                0 ||
+            got == 0) {
+            break;
+        }
+        done += got;
+    }
+    return done;
+}
+
+bool ExclusiveInputFile::SeekFromStart(std::uint64_t offset) {
+    LARGE_INTEGER distance{};
+    distance.QuadPart = static_cast<LONGLONG>(offset);
+    return offset <= static_cast<std::uint64_t>(INT64_MAX) &&
+           SetFilePointerEx(AsHandle(handle_), distance, nullptr, FILE_BEGIN) != 0;
+}
+
+std::optional<std::uint64_t> ExclusiveInputFile::Size() const { return SizeOf(AsHandle(handle_)); }
+
+// --- OutputFile -------------------------------------------------------------
+
+std::optional<OutputFile> OutputFile::CreateAlways(const std::string& path) {
+    ScopedHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.Valid()) {
+        return std::nullopt;
+    }
+    return OutputFile(reinterpret_cast<std::intptr_t>(file.Take()));
+}
+
+OutputFile::OutputFile(OutputFile&& other) noexcept : handle_(std::exchange(other.handle_, kNoHandle)) {}
+
+OutputFile& OutputFile::operator=(OutputFile&& other) noexcept {
+    if (this != &other) {
+        Release();
+        handle_ = std::exchange(other.handle_, kNoHandle);
+    }
+    return *this;
+}
+
+OutputFile::~OutputFile() { Release(); }
+
+void OutputFile::Release() noexcept { CloseIfValid(handle_); }
+
+bool OutputFile::Write(std::span<const std::uint8_t> bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const DWORD ask = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 30));
+        DWORD put = 0;
+        if (WriteFile(AsHandle(handle_), bytes.data() + done, ask, &put, nullptr) == 0 || put != ask) {
+            return false;
+        }
+        done += put;
+    }
+    return true;
+}
+
+}  // namespace tavrin::platform
