@@ -26,8 +26,8 @@ TEST_F(ExtractIconGroupTest, TheKindComesFromTheLastThreeCharacters) {
     const struct {
         const char* name;
         int count;
-    } cases[] = {{"copy.exe", 3}, {"COPY.EXE", 3}, {"copy.icl", 3}, {"copyexe", 3},
-                 {"copy.txt", 0}, {"copy.exe.bak", 0}, {"copy.ico", 1}};
+    } cases[] = {{"a.exe", 3}, {"B.EXE", 3}, {"c.icl", 3}, {"dexe", 3},
+                 {"e.txt", 0}, {"f.exe.bak", 0}, {"g.ico", 1}};
     for (const auto& c : cases) {
         const std::string source = SampleAs(c.name);
         const std::string out = dir_.File(std::string(c.name) + "-1.ico");
