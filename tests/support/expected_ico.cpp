@@ -113,7 +113,8 @@ ByteVector DibImage(std::int32_t width, std::int32_t height, std::uint16_t bitCo
 
 ByteVector PngImage(std::uint32_t width, std::uint32_t height, std::uint8_t depth,
                     std::uint8_t colourType) {
-    ByteVector image = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 0, 0, 0, 13, 'I', 'H', 'D', 'R'};
+    ByteVector image = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A,
+                        0,    0,   0,   13,  'I',  'H',  'D',  'R'};
     for (std::uint32_t value : {width, height}) {
         for (int shift = 24; shift >= 0; shift -= 8) {
             image.push_back(static_cast<std::uint8_t>(value >> shift));
