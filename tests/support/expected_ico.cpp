@@ -27,6 +27,14 @@ std::uint32_t BigField(const ByteVector& image, std::size_t offset) {
 
 }  // namespace
 
+ByteVector IcoHeader(std::size_t count) {
+    ByteVector out;
+    PutLe(out, 0, 2);  // reserved
+    PutLe(out, 1, 2);  // type: icon
+    PutLe(out, count, 2);
+    return out;
+}
+
 void PutLe(ByteVector& out, std::uint64_t value, int bytes) {
     for (int i = 0; i < bytes; ++i) {
         out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
@@ -38,11 +46,8 @@ std::uint32_t GetLe(const ByteVector& in, std::size_t offset, int bytes) {
 }
 
 ByteVector ExpectedIco(const std::vector<ByteVector>& images) {
-    ByteVector out;
-    PutLe(out, 0, 2);
-    PutLe(out, 1, 2);
-    PutLe(out, images.size(), 2);
-    std::uint32_t offset = static_cast<std::uint32_t>(6 + 16 * images.size());
+    ByteVector out = IcoHeader(images.size());
+    std::uint32_t offset = static_cast<std::uint32_t>(out.size() + 16 * images.size());
     for (const ByteVector& image : images) {
         std::uint32_t width, height, planes, bitCount;
         if (IsPng(image)) {
@@ -125,11 +130,8 @@ ByteVector PngImage(std::uint32_t width, std::uint32_t height, std::uint8_t dept
 }
 
 ByteVector IcoFile(const std::vector<ByteVector>& images) {
-    ByteVector out;
-    PutLe(out, 0, 2);
-    PutLe(out, 1, 2);
-    PutLe(out, images.size(), 2);
-    std::uint32_t offset = static_cast<std::uint32_t>(6 + 16 * images.size());
+    ByteVector out = IcoHeader(images.size());
+    std::uint32_t offset = static_cast<std::uint32_t>(out.size() + 16 * images.size());
     for (const ByteVector& image : images) {
         PutLe(out, 0x20202020, 4);  // width, height, colours, reserved: ignored by readers
         PutLe(out, 1, 2);
