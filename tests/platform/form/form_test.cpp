@@ -73,6 +73,27 @@ TEST(Form, HasAFixedFrameWithSystemMenuAndNoSizeBoxes) {
               static_cast<ULONG_PTR>(COLOR_BTNFACE + 1));
 }
 
+int IconWidth(HICON icon) {
+    ICONINFO info{};
+    if (icon == nullptr || !GetIconInfo(icon, &info)) {
+        return 0;
+    }
+    BITMAP bitmap{};
+    GetObjectW(info.hbmColor != nullptr ? info.hbmColor : info.hbmMask, sizeof bitmap, &bitmap);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return bitmap.bmWidth;
+}
+
+TEST(Form, ShowsItsIconInTheLargeAndSmallSizes) {
+    LoadedTestForm form;
+    const auto big = reinterpret_cast<HICON>(SendMessageW(form->Handle(), WM_GETICON, ICON_BIG, 0));
+    const auto small =
+        reinterpret_cast<HICON>(SendMessageW(form->Handle(), WM_GETICON, ICON_SMALL, 0));
+    EXPECT_EQ(IconWidth(big), GetSystemMetrics(SM_CXICON));
+    EXPECT_EQ(IconWidth(small), GetSystemMetrics(SM_CXSMICON));
+}
+
 TEST(Form, CreatesEachControlWithItsSettings) {
     LoadedTestForm form;
     const struct {

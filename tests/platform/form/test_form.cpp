@@ -80,6 +80,7 @@ constexpr FormDescription kForm{
     .caption = "测试 Form",
     .outerWidth = 380,
     .outerHeight = 181,
+    .iconName = "TEST_ICON",
     .controls = kControls,
     .creationFinished = OnCreated,
 };
