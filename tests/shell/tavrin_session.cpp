@@ -7,20 +7,12 @@
 #include "icons/extract_icon_group.h"
 #include "tests/shell/support/polling.h"
 #include "tests/shell/support/remote_window.h"
-#include "tests/shell/support/synthetic_input.h"
+#include "tests/shell/support/window_driver.h"
 
 namespace tavrin::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::wstring Widen(const std::string& text) {
-    std::wstring wide(text.size() * 2 + 1, L'\0');
-    wide.resize(static_cast<std::size_t>(
-        MultiByteToWideChar(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()), wide.data(),
-                            static_cast<int>(wide.size()))));
-    return wide;
-}
 
 }  // namespace
 
@@ -58,41 +50,19 @@ HWND TavrinSession::Control(const RECT& place) const {
 }
 
 bool TavrinSession::Drop(const std::vector<std::string>& files, POINT client) {
-    const POINT screen = ClientToScreenPoint(window_, client);
-    std::wstring commandLine = Quoted(Widen(TAVRIN_DRAG_SOURCE)) + L" " +
-                               std::to_wstring(screen.x) + L" " + std::to_wstring(screen.y);
-    for (const std::string& file : files) {
-        commandLine += L" " + Quoted(Widen(file));
-    }
-    RunningProgram dragSource(commandLine, L"", RunningProgram::Output::kDiscarded);
-    const auto exitCode = dragSource.WaitForExit();
-    return exitCode.has_value() && *exitCode == 0;
+    return DropFiles(TAVRIN_DRAG_SOURCE, window_, files, client);
 }
 
 std::string TavrinSession::PathBoxText() const {
     return AnsiTextOf(Control(k编辑框1Place));
 }
 
-bool TavrinSession::WaitForFocusToLeave(HWND from) {
-    PressKey(VK_TAB);
-    return WaitUntil([&] {
-               const HWND focus = FocusOf(window_);
-               return (focus != nullptr && focus != from) || !IsWindow(window_);
-           }) &&
-           IsWindow(window_) && Responds(window_);
-}
-
 bool TavrinSession::ClickAndWait(const RECT& buttonPlace) {
-    const HWND button = Control(buttonPlace);
-    ClickAt(ScreenCentreOf(button));
-    // The click gives the button the focus before its handler runs.
-    return WaitUntil([&] { return FocusOf(window_) == button; }) && WaitForFocusToLeave(button);
+    return test::ClickAndWait(window_, Control(buttonPlace));
 }
 
 bool TavrinSession::PressAndWait(WORD key, std::initializer_list<WORD> modifiers) {
-    const HWND before = FocusOf(window_);
-    PressKey(key, modifiers);
-    return WaitForFocusToLeave(before);
+    return test::PressAndWait(window_, key, modifiers);
 }
 
 IcoFiles TavrinSession::IcoFilesBesideProgram() const {

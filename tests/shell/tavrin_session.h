@@ -9,18 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "tests/shell/main_window_places.h"
 #include "tests/shell/support/running_program.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/temp_dir.h"
 
 namespace tavrin::test {
-
-// The controls' places in the main window's client area.
-inline constexpr RECT k标签2Place{8, 0, 328, 40};
-inline constexpr RECT k标签1Place{8, 40, 336, 64};
-inline constexpr RECT k按钮2Place{280, 120, 352, 144};
-inline constexpr RECT k按钮1Place{184, 120, 264, 144};
-inline constexpr RECT k编辑框1Place{-8, 72, 368, 96};
 
 using IcoFiles = std::map<std::string, ByteVector>;  // by file name
 
@@ -57,8 +51,6 @@ class TavrinSession {
     IcoFiles IcoFilesBesideProgram() const;
 
   private:
-    bool WaitForFocusToLeave(HWND from);
-
     TempDir programFolder_;
     TempDir startFolder_;
     std::unique_ptr<RunningProgram> program_;
