@@ -23,7 +23,6 @@ struct PathCase {
 const PathCase kPathCases[] = {
     {"/w/System32/imageres.dll", "/w/System32/../SystemResources/imageres.dll.mun"},
     {"System32/shell32.dll", "System32/../SystemResources/shell32.dll.mun"},
-    {"imageres.dll", "../SystemResources/imageres.dll.mun"},
     {"/imageres.dll", "/../SystemResources/imageres.dll.mun"},
     {"/w/System32/", ""},
     {"", ""},
@@ -37,6 +36,7 @@ const PathCase kPathCases[] = {
     {"a.dll", "..\\SystemResources\\a.dll.mun"},
     {"C:\\Windows\\", ""},
 #else
+    {"imageres.dll", "../SystemResources/imageres.dll.mun"},
     // A backslash is part of a POSIX file name.
     {"/w/System32\\a.dll", "/w/../SystemResources/System32\\a.dll.mun"},
     {"C:a.dll", "../SystemResources/C:a.dll.mun"},
