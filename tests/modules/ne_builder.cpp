@@ -2,19 +2,21 @@
 
 #include <stdexcept>
 
-namespace tavrin::tests {
+#include "tests/support/expected_ico.h"
+
+namespace tavrin::test {
 namespace {
 
 constexpr std::size_t kNeHeaderOffset = 0x40;
 constexpr std::size_t kNeHeaderSize = 0x40;
 constexpr std::uint16_t kIntegerId = 0x8000;
 
-void Put16(std::vector<std::uint8_t>& bytes, std::size_t offset, std::uint16_t value) {
+void Put16(ByteVector& bytes, std::size_t offset, std::uint16_t value) {
     bytes.at(offset) = static_cast<std::uint8_t>(value);
     bytes.at(offset + 1) = static_cast<std::uint8_t>(value >> 8);
 }
 
-void Append16(std::vector<std::uint8_t>& bytes, std::uint16_t value) {
+void Append16(ByteVector& bytes, std::uint16_t value) {
     bytes.push_back(static_cast<std::uint8_t>(value));
     bytes.push_back(static_cast<std::uint8_t>(value >> 8));
 }
@@ -43,7 +45,7 @@ std::uint16_t NeFile::U16(std::size_t offset) const {
     return static_cast<std::uint16_t>(bytes.at(offset) | (bytes.at(offset + 1) << 8));
 }
 
-NeBuilder& NeBuilder::Add(const NeId& type, const NeId& name, std::vector<std::uint8_t> bytes) {
+NeBuilder& NeBuilder::Add(const NeId& type, const NeId& name, ByteVector bytes) {
     if (records_.empty() || records_.back().type != type) {
         records_.push_back({type, {}});
     }
@@ -66,7 +68,7 @@ NeFile NeBuilder::Build() const {
     // Fields filled in once the data's place is known.
     struct Pending {
         std::size_t nameInfo;
-        const std::vector<std::uint8_t>* bytes;
+        const ByteVector* bytes;
     };
     std::vector<Pending> pending;
     struct PendingName {
@@ -128,4 +130,16 @@ NeFile NeBuilder::Build() const {
     return file;
 }
 
-}  // namespace tavrin::tests
+ByteVector SizedGroupDirectory(const std::vector<GroupEntry>& entries) {
+    ByteVector out = IcoHeader(entries.size());
+    for (const GroupEntry& entry : entries) {
+        out.insert(out.end(), {48, 48, 16, 0});
+        PutLe(out, 1, 2);   // planes
+        PutLe(out, 24, 2);  // bit count
+        PutLe(out, entry.bytesInResource, 4);
+        PutLe(out, entry.iconId, 2);
+    }
+    return out;
+}
+
+}  // namespace tavrin::test

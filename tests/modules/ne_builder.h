@@ -9,7 +9,9 @@
 #include <variant>
 #include <vector>
 
-namespace tavrin::tests {
+#include "tests/support/file_bytes.h"
+
+namespace tavrin::test {
 
 // A type or resource id as NE stores it: a number (the high bit is added
 // when written), or a text kept among the table's names.
@@ -22,7 +24,7 @@ inline constexpr std::uint8_t kNePadding = 0xCC;
 
 // Where the builder put things, so tests can damage them.
 struct NeFile {
-    std::vector<std::uint8_t> bytes;
+    ByteVector bytes;
     std::size_t neHeader = 0;
     std::size_t resourceTable = 0;                      // the alignment shift
     std::vector<std::size_t> typeInfos;                 // one per type record, in order
@@ -42,7 +44,7 @@ class NeBuilder {
 
     // Adds a resource to the last type record when it has type `type`, else
     // to a new record at the end: adding group, icon, group makes three.
-    NeBuilder& Add(const NeId& type, const NeId& name, std::vector<std::uint8_t> bytes);
+    NeBuilder& Add(const NeId& type, const NeId& name, ByteVector bytes);
 
     // A module without resources has no resource table: the resident names
     // table starts where it would.
@@ -51,7 +53,7 @@ class NeBuilder {
   private:
     struct Resource {
         NeId name;
-        std::vector<std::uint8_t> bytes;
+        ByteVector bytes;
     };
     struct TypeRecord {
         NeId type;
@@ -62,4 +64,13 @@ class NeBuilder {
     std::vector<TypeRecord> records_;
 };
 
-}  // namespace tavrin::tests
+struct GroupEntry {
+    std::uint16_t iconId;
+    std::uint32_t bytesInResource;
+};
+
+// A GRPICONDIR whose entries give each image's bytes in resource, which NE
+// reads; they claim 48×48 in 16 colours whatever the images are.
+ByteVector SizedGroupDirectory(const std::vector<GroupEntry>& entries);
+
+}  // namespace tavrin::test

@@ -7,14 +7,15 @@
 #include "icons/icon_group.h"
 #include "tests/modules/sample_modules.h"
 #include "tests/modules/temp_tree.h"
+#include "tests/support/expected_ico.h"
 
-namespace tavrin::tests {
+namespace tavrin::test {
 namespace {
 
 using icons::ExtractIconGroup;
 
 bool Exists(const std::string& path) {
-    return ReadWholeFile(path).has_value();
+    return ReadFileBytes(path).has_value();
 }
 
 class NeExtraction : public ::testing::TestWithParam<const char*> {};
@@ -28,7 +29,7 @@ TEST_P(NeExtraction, WritesEveryGroupWithAllItsImages) {
     for (int index = 1; index <= 3; ++index) {
         const std::string output = tree.Path(std::to_string(index) + ".ico");
         ASSERT_EQ(ExtractIconGroup(source.c_str(), 0, output.c_str(), index), 3);
-        EXPECT_EQ(ReadWholeFile(output), ExpectedIco(sample.groups[index - 1])) << index;
+        EXPECT_EQ(ReadFileBytes(output), ExpectedIco(sample.groups[index - 1])) << index;
     }
     const std::string beyond = tree.Path("4.ico");
     EXPECT_EQ(ExtractIconGroup(source.c_str(), 0, beyond.c_str(), 4), 0);
@@ -47,12 +48,12 @@ TEST(NeExtractionImages, ListsTheImagesOwnHeadersAndKeepsPngBytes) {
     const std::string output = tree.Path("2.ico");
 
     ASSERT_EQ(ExtractIconGroup(source.c_str(), 0, output.c_str(), 2), 3);
-    const auto written = ReadWholeFile(output);
+    const auto written = ReadFileBytes(output);
     ASSERT_TRUE(written);
-    const std::vector<std::uint8_t> png = sample.groups[1][0].bytes;
-    std::vector<std::uint8_t> expected = {0, 0, 1, 0, 1, 0,
-                                          // 256 × 256 listed as 0 × 0, RGBA at depth 8
-                                          0, 0, 0, 0, 1, 0, 32, 0};
+    const ByteVector& png = sample.groups[1][0];
+    ByteVector expected = {0, 0, 1, 0, 1, 0,
+                           // 256 × 256 listed as 0 × 0, RGBA at depth 8
+                           0, 0, 0, 0, 1, 0, 32, 0};
     expected.push_back(static_cast<std::uint8_t>(png.size()));
     expected.insert(expected.end(), {0, 0, 0, 22, 0, 0, 0});
     expected.insert(expected.end(), png.begin(), png.end());
@@ -68,14 +69,14 @@ TEST(NeExtractionImages, LoadsAGroupByNumberOrByText) {
     const auto apple = icons::LoadIconGroup(source, u"Apple");
     ASSERT_TRUE(apple);
     ASSERT_EQ(apple->images.size(), 1u);
-    EXPECT_TRUE(std::ranges::equal(apple->images[0].bytes(), sample.groups[1][0].bytes));
+    EXPECT_TRUE(std::ranges::equal(apple->images[0].bytes(), sample.groups[1][0]));
     EXPECT_EQ(apple->images[0].width, 256);
 
     const auto two = icons::LoadIconGroup(source, std::uint16_t{2});
     ASSERT_TRUE(two);
     ASSERT_EQ(two->images.size(), 2u);
-    EXPECT_TRUE(std::ranges::equal(two->images[0].bytes(), sample.groups[2][0].bytes));
-    EXPECT_TRUE(std::ranges::equal(two->images[1].bytes(), sample.groups[2][1].bytes));
+    EXPECT_TRUE(std::ranges::equal(two->images[0].bytes(), sample.groups[2][0]));
+    EXPECT_TRUE(std::ranges::equal(two->images[1].bytes(), sample.groups[2][1]));
     EXPECT_EQ(two->images[0].bitsPerPixel, 32);
 
     EXPECT_FALSE(icons::LoadIconGroup(source, std::uint16_t{9}));
@@ -91,7 +92,7 @@ TEST(NeExtractionImages, CountsAndWritesMoreThanAHundredGroups) {
     for (const int index : {1, 2, 100, 101, 129, 130}) {
         const std::string output = tree.Path(std::to_string(index) + ".ico");
         ASSERT_EQ(ExtractIconGroup(source.c_str(), 0, output.c_str(), index), 130) << index;
-        EXPECT_EQ(ReadWholeFile(output), ExpectedIco(sample.groups[index - 1])) << index;
+        EXPECT_EQ(ReadFileBytes(output), ExpectedIco(sample.groups[index - 1])) << index;
     }
     const std::string beyond = tree.Path("131.ico");
     EXPECT_EQ(ExtractIconGroup(source.c_str(), 0, beyond.c_str(), 131), 0);
@@ -118,11 +119,12 @@ class NeImageSize : public ::testing::TestWithParam<SizeCase> {};
 TEST_P(NeImageSize, FollowsTheGroupEntryWithinTheAlignedLength) {
     const SizeCase& c = GetParam();
     // 300 bytes: 19 units of 16 (304 bytes), 1 unit of 512, 300 units of 1.
-    const TestImage image = DibImage(16, 16, 1, 8, 300, 7);
+    ByteVector image = DibImage(16, 16, 8, 0x77);
+    image.resize(300, 0x78);
     const std::vector<GroupEntry> entries = {{1, c.declared}};
     const NeFile file = NeBuilder(c.alignShift)
-                            .Add(kNeGroupIcon, std::uint16_t{1}, GroupDirectory(entries))
-                            .Add(kNeIcon, std::uint16_t{1}, image.bytes)
+                            .Add(kNeGroupIcon, std::uint16_t{1}, SizedGroupDirectory(entries))
+                            .Add(kNeIcon, std::uint16_t{1}, image)
                             .Build();
     const TempTree tree;
     tree.Write("sized.icl", file.bytes);
@@ -130,10 +132,9 @@ TEST_P(NeImageSize, FollowsTheGroupEntryWithinTheAlignedLength) {
     const std::string output = tree.Path("1.ico");
 
     ASSERT_EQ(ExtractIconGroup(source.c_str(), 0, output.c_str(), 1), 1);
-    TestImage expected = image;
-    expected.bytes.resize(c.written, kNePadding);
-    const std::vector<TestImage> images = {expected};
-    EXPECT_EQ(ReadWholeFile(output), ExpectedIco(images));
+    ByteVector expected = image;
+    expected.resize(c.written, kNePadding);
+    EXPECT_EQ(ReadFileBytes(output), ExpectedIco({expected}));
 }
 
 std::string SizeCaseName(const ::testing::TestParamInfo<SizeCase>& param) {
@@ -155,4 +156,4 @@ const SizeCase kSizeCases[] = {
 INSTANTIATE_TEST_SUITE_P(Cases, NeImageSize, ::testing::ValuesIn(kSizeCases), SizeCaseName);
 
 }  // namespace
-}  // namespace tavrin::tests
+}  // namespace tavrin::test

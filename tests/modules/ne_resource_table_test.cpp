@@ -6,8 +6,9 @@
 #include "icons/icon_group.h"
 #include "icons/module.h"
 #include "tests/modules/sample_modules.h"
+#include "tests/support/expected_ico.h"
 
-namespace tavrin::tests {
+namespace tavrin::test {
 namespace {
 
 using icons::Module;
@@ -16,20 +17,12 @@ using icons::ResourceName;
 constexpr std::uint16_t kGroup = icons::kResourceTypeGroupIcon;
 constexpr std::uint16_t kIcon = icons::kResourceTypeIcon;
 
-std::vector<std::vector<std::uint8_t>> ImageBytes(const icons::IconImageSet& set) {
-    std::vector<std::vector<std::uint8_t>> images;
+std::vector<ByteVector> ImageBytes(const icons::IconImageSet& set) {
+    std::vector<ByteVector> images;
     for (const auto& image : set.images) {
         images.emplace_back(image.bytes().begin(), image.bytes().end());
     }
     return images;
-}
-
-std::vector<std::vector<std::uint8_t>> ImageBytes(const std::vector<TestImage>& images) {
-    std::vector<std::vector<std::uint8_t>> bytes;
-    for (const auto& image : images) {
-        bytes.push_back(image.bytes);
-    }
-    return bytes;
 }
 
 std::optional<icons::IconImageSet> GroupAt(const Module& module, std::size_t position) {
@@ -62,7 +55,7 @@ TEST(NeResourceTable, BuildsEachGroupFromTheImagesItNames) {
     for (std::size_t i = 0; i < sample.groups.size(); ++i) {
         const auto set = GroupAt(module, i);
         ASSERT_TRUE(set) << "group " << i;
-        EXPECT_EQ(ImageBytes(*set), ImageBytes(sample.groups[i])) << "group " << i;
+        EXPECT_EQ(ImageBytes(*set), sample.groups[i]) << "group " << i;
     }
 }
 
@@ -94,18 +87,19 @@ TEST(NeResourceTable, GivesLengthsRoundedUpToTheAlignment) {
     EXPECT_FALSE(found[1]);
     ASSERT_TRUE(found[0] && found[2] && found[3]);
     EXPECT_EQ(found[0]->bytes.data(), found[3]->bytes.data());
-    const std::vector<std::uint8_t>& icon2 = sample.groups[0][1].bytes;  // 176 bytes
-    ASSERT_EQ(found[0]->bytes.size(), 176u);
-    EXPECT_TRUE(found[0]->lengthIsRoundedUp);
-    EXPECT_TRUE(std::equal(icon2.begin(), icon2.end(), found[0]->bytes.begin()));
-    // 40 + 64 + 512 + 128 = 744 bytes take 47 units of 16.
-    EXPECT_EQ(found[2]->bytes.size(), 752u);
-    EXPECT_EQ(found[2]->bytes.back(), kNePadding);
+    for (const std::size_t k : {0u, 2u}) {
+        const ByteVector& icon = sample.groups[0][ids[k] - 1];
+        ASSERT_NE(icon.size() % 16, 0u) << "the fixture must need padding";
+        ASSERT_EQ(found[k]->bytes.size(), (icon.size() + 15) / 16 * 16);
+        EXPECT_TRUE(found[k]->lengthIsRoundedUp);
+        EXPECT_TRUE(std::equal(icon.begin(), icon.end(), found[k]->bytes.begin()));
+        EXPECT_EQ(found[k]->bytes.back(), kNePadding);
+    }
 }
 
 TEST(NeResourceTable, WidensAnsiNamesByteForByte) {
     const NeFile file =
-        NeBuilder().Add(kNeGroupIcon, std::string("\xC4pfel"), GroupDirectory({})).Build();
+        NeBuilder().Add(kNeGroupIcon, std::string("\xC4pfel"), SizedGroupDirectory({})).Build();
     const Module module = Module::FromBytes(file.bytes);
     ASSERT_NE(module.Resources(), nullptr);
     EXPECT_EQ(module.Resources()->NameAt(kGroup, 0),
@@ -114,10 +108,10 @@ TEST(NeResourceTable, WidensAnsiNamesByteForByte) {
 
 TEST(NeResourceTable, ReadsTheFirstRecordOfARepeatedType) {
     const NeFile file = NeBuilder()
-                            .Add(kNeGroupIcon, std::uint16_t{1}, GroupDirectory({}))
-                            .Add(kNeIcon, std::uint16_t{1}, DibImage(16, 16, 1, 4, 200, 0).bytes)
-                            .Add(kNeGroupIcon, std::uint16_t{2}, GroupDirectory({}))
-                            .Add(kNeGroupIcon, std::uint16_t{3}, GroupDirectory({}))
+                            .Add(kNeGroupIcon, std::uint16_t{1}, SizedGroupDirectory({}))
+                            .Add(kNeIcon, std::uint16_t{1}, DibImage(16, 16, 4))
+                            .Add(kNeGroupIcon, std::uint16_t{2}, SizedGroupDirectory({}))
+                            .Add(kNeGroupIcon, std::uint16_t{3}, SizedGroupDirectory({}))
                             .Build();
     ASSERT_EQ(file.typeInfos.size(), 3u);
     const Module module = Module::FromBytes(file.bytes);
@@ -127,8 +121,8 @@ TEST(NeResourceTable, ReadsTheFirstRecordOfARepeatedType) {
 
 TEST(NeResourceTable, TypesNamedByTextNeverMatchANumber) {
     const NeFile file = NeBuilder()
-                            .Add(std::string("14"), std::uint16_t{1}, GroupDirectory({}))
-                            .Add(kNeGroupIcon, std::uint16_t{5}, GroupDirectory({}))
+                            .Add(std::string("14"), std::uint16_t{1}, SizedGroupDirectory({}))
+                            .Add(kNeGroupIcon, std::uint16_t{5}, SizedGroupDirectory({}))
                             .Build();
     const Module module = Module::FromBytes(file.bytes);
     ASSERT_NE(module.Resources(), nullptr);
@@ -174,7 +168,7 @@ TEST_P(NeDamaged, YieldsItsOwnResultWithoutReadingPastTheEnd) {
         const auto set = GroupAt(module, 0);
         ASSERT_EQ(set.has_value(), c.firstGroupBuilds);
         if (set) {
-            EXPECT_EQ(ImageBytes(*set), ImageBytes(sample.groups[0]));
+            EXPECT_EQ(ImageBytes(*set), sample.groups[0]);
         }
     }
 }
@@ -283,7 +277,7 @@ TEST(NeDamaged, EveryTruncationGivesNothingOrTheSameImages) {
                                                                                 : 3;
             ASSERT_LT(group, 3u) << "cut at " << length;
             if (const auto set = GroupAt(module, i)) {
-                ASSERT_EQ(ImageBytes(*set), ImageBytes(sample.groups[group]))
+                ASSERT_EQ(ImageBytes(*set), sample.groups[group])
                     << "group " << group << " cut at " << length;
                 ++built;
             }
@@ -295,4 +289,4 @@ TEST(NeDamaged, EveryTruncationGivesNothingOrTheSameImages) {
 }
 
 }  // namespace
-}  // namespace tavrin::tests
+}  // namespace tavrin::test

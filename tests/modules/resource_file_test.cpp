@@ -7,8 +7,10 @@
 #include "icons/module_source.h"
 #include "tests/modules/sample_modules.h"
 #include "tests/modules/temp_tree.h"
+#include "tests/support/expected_ico.h"
+#include "tests/support/pe_builder.h"
 
-namespace tavrin::tests {
+namespace tavrin::test {
 namespace {
 
 using icons::ExtractIconGroup;
@@ -75,16 +77,35 @@ TEST_P(ResourceFile, GivesTheGroupsOfAModuleThatHasNone) {
     for (int index = 1; index <= 3; ++index) {
         const std::string output = PathOf(std::to_string(index) + ".ico");
         ASSERT_EQ(ExtractIconGroup(module.c_str(), 0, output.c_str(), index), 3);
-        EXPECT_EQ(ReadWholeFile(output), ExpectedIco(resources.groups[index - 1])) << index;
+        EXPECT_EQ(ReadFileBytes(output), ExpectedIco(resources.groups[index - 1])) << index;
     }
     const std::string beyond = PathOf("4.ico");
     EXPECT_EQ(ExtractIconGroup(module.c_str(), 0, beyond.c_str(), 4), 0);
-    EXPECT_FALSE(ReadWholeFile(beyond));
+    EXPECT_FALSE(ReadFileBytes(beyond));
 
     const auto apple = icons::LoadIconGroup(module, u"APPLE");
     ASSERT_TRUE(apple);
     ASSERT_EQ(apple->images.size(), 1u);
-    EXPECT_TRUE(std::ranges::equal(apple->images[0].bytes(), resources.groups[1][0].bytes));
+    EXPECT_TRUE(std::ranges::equal(apple->images[0].bytes(), resources.groups[1][0]));
+}
+
+TEST_P(ResourceFile, ServesPeModulesAsWindowsKeepsThem) {
+    // As current Windows ships imageres.dll: a PE module with images but no
+    // icon group, and a PE resource file with the groups.
+    const ByteVector image = DibImage(32, 32, 8, 0x3C);
+    const auto module = BuildPe({{icons::kResourceTypeIcon, std::uint16_t{1}, 0x0409, image}});
+    const auto resourceFile = BuildPe({
+        {icons::kResourceTypeGroupIcon, u"SHIELD", 0x0409, GroupDirectory({5})},
+        {icons::kResourceTypeIcon, std::uint16_t{5}, 0x0409, image},
+    });
+    tree_.Write("Windows/System32/imageres.dll", module.bytes);
+    tree_.Write("Windows/SystemResources/imageres.dll.mun", resourceFile.bytes);
+    const std::string source = PathOf("Windows/System32/imageres.dll");
+    const std::string output = PathOf("1.ico");
+
+    ASSERT_EQ(ExtractIconGroup(source.c_str(), 0, output.c_str(), 1), 1);
+    EXPECT_EQ(ReadFileBytes(output), ExpectedIco({image}));
+    EXPECT_TRUE(icons::LoadIconGroup(source, u"shield"));
 }
 
 TEST_P(ResourceFile, IsIgnoredByAModuleWithGroupsOfItsOwn) {
@@ -95,7 +116,7 @@ TEST_P(ResourceFile, IsIgnoredByAModuleWithGroupsOfItsOwn) {
     const std::string output = PathOf("1.ico");
 
     ASSERT_EQ(ExtractIconGroup(module.c_str(), 0, output.c_str(), 1), 1);
-    EXPECT_EQ(ReadWholeFile(output), ExpectedIco(own.groups[0]));
+    EXPECT_EQ(ReadFileBytes(output), ExpectedIco(own.groups[0]));
     EXPECT_FALSE(icons::LoadIconGroup(module, u"APPLE"));
     EXPECT_TRUE(icons::LoadIconGroup(module, std::uint16_t{1}));
 }
@@ -103,11 +124,11 @@ TEST_P(ResourceFile, IsIgnoredByAModuleWithGroupsOfItsOwn) {
 TEST_P(ResourceFile, LeavesAModuleWithoutOneAsItIs) {
     struct Case {
         const char* name;
-        std::vector<std::uint8_t> module;
-        std::vector<std::uint8_t> resourceFile;  // none written when empty
+        ByteVector module;
+        ByteVector resourceFile;  // none written when empty
         ExtractProblem problem;
     };
-    const std::vector<std::uint8_t> notAModule = {'t', 'e', 'x', 't'};
+    const ByteVector notAModule = {'t', 'e', 'x', 't'};
     const Case cases[] = {
         {"noResourceFile", ModuleWithoutGroups().bytes, {}, ExtractProblem::kNoIconGroups},
         {"resourceFileWithoutGroups", ModuleWithoutGroups().bytes, ModuleWithoutGroups().bytes,
@@ -131,7 +152,7 @@ TEST_P(ResourceFile, LeavesAModuleWithoutOneAsItIs) {
         EXPECT_EQ(summary.groupCount, 0) << c.name;
         EXPECT_EQ(summary.problem, c.problem) << c.name;
         EXPECT_EQ(ExtractIconGroup(module.c_str(), 0, output.c_str(), 1), 0) << c.name;
-        EXPECT_FALSE(ReadWholeFile(output)) << c.name;
+        EXPECT_FALSE(ReadFileBytes(output)) << c.name;
         EXPECT_FALSE(icons::LoadIconGroup(module, u"APPLE")) << c.name;
     }
 }
@@ -153,4 +174,4 @@ std::string SeparatorName(const ::testing::TestParamInfo<char>& param) {
 INSTANTIATE_TEST_SUITE_P(Separators, ResourceFile, ::testing::ValuesIn(kSeparators), SeparatorName);
 
 }  // namespace
-}  // namespace tavrin::tests
+}  // namespace tavrin::test

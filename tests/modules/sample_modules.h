@@ -4,14 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "tests/modules/icon_test_images.h"
 #include "tests/modules/ne_builder.h"
 
-namespace tavrin::tests {
+namespace tavrin::test {
 
 struct SampleModule {
     NeFile file;
-    std::vector<std::vector<TestImage>> groups;  // each group's images, in stored order
+    std::vector<std::vector<ByteVector>> groups;  // each group's images, in stored order
 };
 
 // Groups 7, "APPLE" and 2, in that order, then their images as RT_ICON 1 to
@@ -25,4 +24,4 @@ SampleModule ManyGroupModule(std::uint16_t count);
 // A module whose only resources are images: it holds no icon group.
 NeFile ModuleWithoutGroups();
 
-}  // namespace tavrin::tests
+}  // namespace tavrin::test
