@@ -4,9 +4,9 @@ namespace tavrin::icons {
 namespace {
 
 // Bytes are compared, not characters: in a double-byte code page a trail
-// byte can equal '\'. Resource files exist only where the program runs with
-// the UTF-8 code page, in which no trail byte is ASCII; elsewhere a misread
-// name only finds no file.
+// byte can equal '\'. Resource files exist only on Windows 10 1903 and
+// later, where the manifest gives the program the UTF-8 code page, in which
+// no trail byte is ASCII; elsewhere a misread name finds no file.
 #ifdef _WIN32
 constexpr std::string_view kSeparators = "\\/";
 constexpr char kPreferredSeparator = '\\';
