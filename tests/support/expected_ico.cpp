@@ -37,7 +37,7 @@ ByteVector IcoHeader(std::size_t count) {
 
 void PutLe(ByteVector& out, std::uint64_t value, int bytes) {
     for (int i = 0; i < bytes; ++i) {
-        out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+        out.push_back(i < 8 ? static_cast<std::uint8_t>(value >> (8 * i)) : 0);
     }
 }
 
