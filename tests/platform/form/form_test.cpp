@@ -73,6 +73,20 @@ TEST(Form, HasAFixedFrameWithSystemMenuAndNoSizeBoxes) {
               static_cast<ULONG_PTR>(COLOR_BTNFACE + 1));
 }
 
+TEST(Form, MovesByItsCaptionOnly) {
+    LoadedTestForm form;
+    const HMENU systemMenu = GetSystemMenu(form->Handle(), FALSE);
+    ASSERT_NE(systemMenu, nullptr);
+    const UINT move = GetMenuState(systemMenu, SC_MOVE, MF_BYCOMMAND);
+    ASSERT_NE(move, static_cast<UINT>(-1));
+    EXPECT_EQ(move & (MF_GRAYED | MF_DISABLED), 0u);
+    // Dragging the client area does not move the window.
+    POINT inside{360, 100};
+    ClientToScreen(form->Handle(), &inside);
+    EXPECT_EQ(SendMessageW(form->Handle(), WM_NCHITTEST, 0, MAKELPARAM(inside.x, inside.y)),
+              HTCLIENT);
+}
+
 int IconWidth(HICON icon) {
     ICONINFO info{};
     if (icon == nullptr || !GetIconInfo(icon, &info)) {
@@ -142,7 +156,8 @@ TEST(Form, GivesEachKindItsLook) {
     for (const std::size_t button : {kFirstButton, kSecondButton}) {
         const LONG style = StyleOf((*form)[button].Handle());
         EXPECT_EQ(style & BS_TYPEMASK, BS_PUSHBUTTON);
-        EXPECT_NE(style & BS_MULTILINE, 0);
+        EXPECT_EQ(style & (BS_CENTER | BS_VCENTER | BS_MULTILINE),
+                  BS_CENTER | BS_VCENTER | BS_MULTILINE);
     }
 }
 
