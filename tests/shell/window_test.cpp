@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
+#include <type_traits>
 
 #include "icons/extract_icon_group.h"
 #include "tests/shell/support/remote_window.h"
@@ -101,7 +103,9 @@ TEST(TavrinWindow, StartsWithTheFocusInThePathBox) {
 TEST(TavrinProgramFile, CarriesItsIconManifestAndVersion) {
     TavrinSession tavrin;  // its copy of the program file
     const std::string exe = tavrin.ProgramFolder().File("tavrin.exe");
-    const HMODULE module = LoadLibraryExA(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    const std::unique_ptr<std::remove_pointer_t<HMODULE>, decltype(&FreeLibrary)> loaded(
+        LoadLibraryExA(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE), &FreeLibrary);
+    const HMODULE module = loaded.get();
     ASSERT_NE(module, nullptr);
     EXPECT_NE(FindResourceW(module, L"DEFAULT_ICON", MAKEINTRESOURCEW(14)), nullptr);  // group icon
     const HRSRC manifestInfo = FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
@@ -113,7 +117,6 @@ TEST(TavrinProgramFile, CarriesItsIconManifestAndVersion) {
     EXPECT_NE(text.find(">UTF-8</activeCodePage>"), std::string::npos);
     EXPECT_NE(FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(16)),
               nullptr);  // version
-    FreeLibrary(module);
 
     DWORD ignored = 0;
     std::string version(GetFileVersionInfoSizeA(exe.c_str(), &ignored), '\0');

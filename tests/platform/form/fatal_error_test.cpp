@@ -5,9 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <string>
-#include <thread>
+
+#include "tests/shell/support/polling.h"
+#include "tests/shell/support/running_program.h"
 
 namespace {
 
@@ -53,33 +54,26 @@ struct Outcome {
 // Runs the probe, reads and closes its error box, and waits for its end.
 Outcome RunProbe(const wchar_t* failure) {
     Outcome outcome;
-    std::wstring commandLine = L"\"" + ProbePath() + L"\" " + failure;
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
+    tavrin::test::RunningProgram probe(tavrin::test::Quoted(ProbePath()) + L" " + failure);
+    if (!probe.Started()) {
         ADD_FAILURE() << "cannot start the probe";
         return outcome;
     }
-    BoxSearch search{process.dwProcessId, nullptr};
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(120);
-    while (search.box == nullptr && std::chrono::steady_clock::now() < deadline &&
-           WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) {
+    BoxSearch search{probe.Id(), nullptr};
+    tavrin::test::WaitUntil([&] {
         EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
+        return search.box != nullptr || !probe.Running();
+    });
     if (search.box != nullptr) {
         EnumChildWindows(search.box, CollectTexts, reinterpret_cast<LPARAM>(&outcome.boxTexts));
         PostMessageW(search.box, WM_COMMAND, IDOK, 0);
     }
-    if (WaitForSingleObject(process.hProcess, 120000) != WAIT_OBJECT_0) {
-        TerminateProcess(process.hProcess, 99);
+    const auto exitCode = probe.WaitForExit();
+    if (!exitCode) {
         ADD_FAILURE() << "the probe did not end";
+        return outcome;
     }
-    GetExitCodeProcess(process.hProcess, &outcome.exitCode);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    outcome.exitCode = *exitCode;
     return outcome;
 }
 
