@@ -243,6 +243,8 @@ TEST_F(SkinTest, Gallery) {
     }
     HostWindow host(380, 230);
     HWND h = host.get();
+    // The group box holds the other controls: its parent paints behind them.
+    SetWindowLongW(h, GWL_STYLE, GetWindowLongW(h, GWL_STYLE) & ~WS_CLIPCHILDREN);
     MakeControl(h, L"Button", BS_GROUPBOX, {8, 4, 360, 190}, L"Group \u5206\u7EC4");
     MakeControl(h, L"Button", BS_PUSHBUTTON, {20, 24, 100, 48}, L"\u63D0\u53D6");
     HWND hovered = MakeControl(h, L"Button", BS_PUSHBUTTON, {108, 24, 188, 48}, L"Hover");
