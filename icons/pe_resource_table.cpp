@@ -42,7 +42,7 @@ struct TableEntry {
 // Maps RVAs to file offsets as the loader does for a module loaded as a data
 // file, and reads through that mapping with every read bounded by the file.
 class PeImage {
-public:
+  public:
     PeImage(Bytes file, std::uint32_t sizeOfHeaders, std::vector<Section> sections)
         : file_(file), sizeOfHeaders_(sizeOfHeaders), sections_(std::move(sections)) {}
 
@@ -60,14 +60,14 @@ public:
         return {};
     }
 
-private:
+  private:
     Bytes file_;
     std::uint32_t sizeOfHeaders_;
     std::vector<Section> sections_;
 };
 
 class PeResourceTable final : public ResourceTable {
-public:
+  public:
     PeResourceTable(PeImage image, std::uint32_t rootRva)
         : image_(std::move(image)), rootRva_(rootRva), userLanguage_(platform::UserLanguage()) {}
 
@@ -124,7 +124,7 @@ public:
         return found;
     }
 
-private:
+  private:
     // The entries of the table at `offset` from the resource root; none when
     // the table does not lie wholly inside the file.
     std::optional<std::vector<TableEntry>> Table(std::uint32_t offset) const {
@@ -134,7 +134,8 @@ private:
         if (!header.Ok()) {
             return std::nullopt;
         }
-        ByteReader entries(image_.At(rva + kTableHeaderSize, std::uint64_t{count} * kTableEntrySize));
+        ByteReader entries(
+            image_.At(rva + kTableHeaderSize, std::uint64_t{count} * kTableEntrySize));
         std::vector<TableEntry> table(count);
         for (std::uint32_t i = 0; i < count; ++i) {
             table[i] = {entries.U32(i * kTableEntrySize), entries.U32(i * kTableEntrySize + 4)};
@@ -240,7 +241,7 @@ private:
 
 // A module whose resource directory is absent.
 class EmptyResourceTable final : public ResourceTable {
-public:
+  public:
     std::size_t CountNames(std::uint16_t) const override { return 0; }
     std::optional<ResourceName> NameAt(std::uint16_t, std::size_t) const override {
         return std::nullopt;
@@ -300,8 +301,8 @@ std::unique_ptr<ResourceTable> ReadPeResources(Bytes file) {
     std::vector<Section> sections;
     const std::uint64_t sectionTable = optional + optionalSize;
     for (std::uint32_t i = 0; i < sectionCount; ++i) {
-        ByteReader header(Slice(file, sectionTable + std::uint64_t{i} * kSectionHeaderSize,
-                                kSectionHeaderSize));
+        ByteReader header(
+            Slice(file, sectionTable + std::uint64_t{i} * kSectionHeaderSize, kSectionHeaderSize));
         const Section section{header.U32(12), header.U32(16), header.U32(20)};
         if (!header.Ok()) {
             break;
