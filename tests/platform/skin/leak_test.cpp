@@ -116,7 +116,7 @@ TEST_F(SkinTest, RepaintingLeaksNoGdiObject) {
 
     // Each round repaints every control at least once, its border too, so a
     // single object left behind per paint would cost thousands of slots.
-    constexpr int kRounds = 200;
+    constexpr int kRounds = 150;
     for (int round = 0; round < kRounds; ++round) {
         NextLooks(controls, round);
         RepaintNow(host.get());
@@ -140,7 +140,7 @@ TEST_F(SkinTest, ManySkinnedWindowsComeAndGoWithoutLeaking) {
     }
     const int gdi_before = FreeGdiSlots();
     const int user_before = FreeUserSlots();
-    for (int i = 0; i < 30; ++i) {
+    for (int i = 0; i < 20; ++i) {
         HostWindow host(420, 300);
         const auto controls = MakeGallery(host.get());
         ASSERT_TRUE(IsSkinned(controls[0]));

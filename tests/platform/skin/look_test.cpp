@@ -5,8 +5,10 @@
 #include <commctrl.h>
 
 #include <cstdlib>
+#include <ostream>
 #include <string>
 
+#include "platform/win/skin/gdi.h"
 #include "tests/platform/skin/skin_fixture.h"
 
 namespace tavrin::skin_test {
@@ -87,6 +89,10 @@ const LookCase kLookCases[] = {
     {"DropDownListCombo", L"ComboBox", CBS_DROPDOWNLIST, {10, 10, 150, 110}},
     {"UpDown", L"msctls_updown32", 0, {10, 10, 30, 40}},
 };
+
+void PrintTo(const LookCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class SystemLookTest : public SkinTest, public ::testing::WithParamInterface<LookCase> {};
 
@@ -198,14 +204,13 @@ TEST_F(SkinTest, CaptionUsesTheControlsOwnFont) {
     SetSkinStyle(1);
     const COLORREF ink = GetSysColor(COLOR_BTNTEXT);
     const RECT small = Settled(button).BoundsOf(ink);
-    HFONT large = CreateFontW(-28, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY,
-                              DEFAULT_PITCH, L"Tahoma");
-    ASSERT_NE(large, nullptr);
-    SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(large), TRUE);
+    const platform::skin::GdiObject<HFONT> large(CreateFontW(
+        -28, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+        CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY, DEFAULT_PITCH, L"Tahoma"));
+    ASSERT_TRUE(large);
+    SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(large.get()), TRUE);
     const RECT big = Settled(button).BoundsOf(ink);
-    DestroyWindow(button);
-    DeleteObject(large);
+    DestroyWindow(button);  // before the font it uses goes
     ASSERT_FALSE(IsRectEmpty(&small));
     EXPECT_GT(big.bottom - big.top, small.bottom - small.top + 5);
 }
@@ -243,6 +248,8 @@ TEST_F(SkinTest, Gallery) {
     }
     HostWindow host(380, 230);
     HWND h = host.get();
+    // The group box holds the other controls: its parent paints behind them.
+    SetWindowLongW(h, GWL_STYLE, GetWindowLongW(h, GWL_STYLE) & ~WS_CLIPCHILDREN);
     MakeControl(h, L"Button", BS_GROUPBOX, {8, 4, 360, 190}, L"Group \u5206\u7EC4");
     MakeControl(h, L"Button", BS_PUSHBUTTON, {20, 24, 100, 48}, L"\u63D0\u53D6");
     HWND hovered = MakeControl(h, L"Button", BS_PUSHBUTTON, {108, 24, 188, 48}, L"Hover");

@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,10 @@ const ControlCase kControlCases[] = {
     {"Trackbar", L"msctls_trackbar32", 0, false},
     {"IpAddress", L"SysIPAddress32", 0, false},
 };
+
+void PrintTo(const ControlCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 HWND MakeCase(HWND parent, const ControlCase& c) {
     return MakeControl(parent, c.class_name, c.style, {10, 10, 150, 110}, L"Case");

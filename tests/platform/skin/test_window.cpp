@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <memory>
 
+#include "platform/win/skin/gdi.h"
+
 namespace tavrin::skin_test {
 namespace {
 
@@ -56,7 +58,7 @@ HWND MakeControl(HWND parent, const wchar_t* class_name, DWORD style, RECT bound
         CreateWindowExW(ex_style, class_name, text, WS_CHILD | WS_VISIBLE | style, bounds.left,
                         bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
                         nullptr, GetModuleHandleW(nullptr), nullptr);
-    EXPECT_NE(control, nullptr) << "class " << static_cast<const void*>(class_name);
+    EXPECT_NE(control, nullptr) << "class " << class_name;
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
                  FALSE);
     return control;
@@ -91,20 +93,21 @@ Screenshot Screenshot::Of(HWND window) {
     format.bmiHeader.biBitCount = 32;
     format.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HDC source = GetWindowDC(window);
-    HDC memory = CreateCompatibleDC(source);
-    HBITMAP bitmap = CreateDIBSection(source, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, shot.width_, shot.height_, source, 0, 0, SRCCOPY);
+    platform::skin::WindowDc source(window, platform::skin::WindowDc::kWholeWindow);
+    platform::skin::MemoryDc memory(source.get());
+    platform::skin::OwnedBitmap bitmap(
+        CreateDIBSection(source.get(), &format, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!source || !memory || !bitmap) {
+        ADD_FAILURE() << "no screenshot";
+        return shot;
+    }
+    platform::skin::Selection selected(memory.get(), bitmap.get());
+    BitBlt(memory.get(), 0, 0, shot.width_, shot.height_, source.get(), 0, 0, SRCCOPY);
     GdiFlush();
     const auto* data = static_cast<const std::uint32_t*>(bits);
-    for (std::size_t i = 0; data != nullptr && i < shot.pixels_.size(); ++i) {
+    for (std::size_t i = 0; i < shot.pixels_.size(); ++i) {
         shot.pixels_[i] = data[i] & 0xFFFFFF;
     }
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(window, source);
     return shot;
 }
 
