@@ -251,13 +251,13 @@ void Control::RaiseReceived(TextHandler handler, const char* text) {
 }
 
 HBRUSH Control::ColourControl(HDC dc) const {
-    if (backBrush_.Get() == nullptr) {
+    if (!backBrush_) {
         return nullptr;
     }
     SetBkColor(dc, description_.backColour);
     SetTextColor(dc, description_.textColour != kSystemColour ? description_.textColour
                                                               : GetSysColor(COLOR_WINDOWTEXT));
-    return static_cast<HBRUSH>(backBrush_.Get());
+    return backBrush_.get();
 }
 
 HCURSOR Control::Pointer() const {

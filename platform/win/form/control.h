@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "platform/win/form/form_description.h"
-#include "platform/win/form/gdi_object.h"
+#include "platform/win/gdi/gdi.h"
 
 namespace tavrin::platform {
 
@@ -67,7 +67,7 @@ class Control {
     const int id_;
     HWND window_ = nullptr;
     DropTarget* drop_ = nullptr;
-    GdiObject backBrush_;
+    OwnedBrush backBrush_;
 
     std::string tag_;
     std::string content_;  // what the program last wrote, byte for byte

@@ -1,7 +1,7 @@
 #include "platform/win/form/label_painter.h"
 
 #include "platform/win/form/form_description.h"
-#include "platform/win/form/gdi_object.h"
+#include "platform/win/gdi/gdi.h"
 
 namespace tavrin::platform {
 namespace {
@@ -30,10 +30,8 @@ void PaintLabel(const DRAWITEMSTRUCT& item, COLORREF textColour, COLORREF backCo
     const HDC dc = item.hDC;
     RECT area = item.rcItem;
     {
-        GdiObject back(backColour == kSystemColour ? nullptr : CreateSolidBrush(backColour));
-        FillRect(dc, &area,
-                 back.Get() != nullptr ? static_cast<HBRUSH>(back.Get())
-                                       : GetSysColorBrush(COLOR_BTNFACE));
+        OwnedBrush back(backColour == kSystemColour ? nullptr : CreateSolidBrush(backColour));
+        FillRect(dc, &area, back ? back.get() : GetSysColorBrush(COLOR_BTNFACE));
     }
     const bool enabled = IsWindowEnabled(item.hwndItem) != 0;
     SetTextColor(dc, !enabled                      ? GetSysColor(COLOR_GRAYTEXT)
@@ -41,7 +39,7 @@ void PaintLabel(const DRAWITEMSTRUCT& item, COLORREF textColour, COLORREF backCo
                                                    : textColour);
     SetBkMode(dc, TRANSPARENT);
     const auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0));
-    SelectedObject selected(dc, font != nullptr ? font : GetStockObject(DEFAULT_GUI_FONT));
+    Selection selected(dc, font != nullptr ? font : GetStockObject(DEFAULT_GUI_FONT));
     const std::wstring line = SingleLineText(WindowText(item.hwndItem));
     DrawTextW(dc, line.c_str(), static_cast<int>(line.size()), &area,
               DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "platform/win/skin/gdi.h"
+#include "platform/win/gdi/gdi.h"
 
 namespace tavrin::platform::skin {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "platform/win/skin/gdi.h"
+#include "platform/win/gdi/gdi.h"
 
 namespace tavrin::platform::skin {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/win/gdi/gdi.h"
 #include "platform/win/skin/drawing.h"
-#include "platform/win/skin/gdi.h"
 #include "platform/win/skin/painters.h"
 
 namespace tavrin::platform::skin {

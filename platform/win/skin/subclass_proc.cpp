@@ -5,7 +5,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
-#include "platform/win/skin/gdi.h"
+#include "platform/win/gdi/gdi.h"
 #include "platform/win/skin/offscreen_canvas.h"
 #include "platform/win/skin/painters.h"
 #include "platform/win/skin/skin_state.h"

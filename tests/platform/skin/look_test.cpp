@@ -8,7 +8,7 @@
 #include <ostream>
 #include <string>
 
-#include "platform/win/skin/gdi.h"
+#include "platform/win/gdi/gdi.h"
 #include "tests/platform/skin/skin_fixture.h"
 
 namespace tavrin::skin_test {
@@ -204,7 +204,7 @@ TEST_F(SkinTest, CaptionUsesTheControlsOwnFont) {
     SetSkinStyle(1);
     const COLORREF ink = GetSysColor(COLOR_BTNTEXT);
     const RECT small = Settled(button).BoundsOf(ink);
-    const platform::skin::GdiObject<HFONT> large(CreateFontW(
+    const platform::GdiObject<HFONT> large(CreateFontW(
         -28, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
         CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY, DEFAULT_PITCH, L"Tahoma"));
     ASSERT_TRUE(large);

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "platform/win/skin/gdi.h"
+#include "platform/win/gdi/gdi.h"
 
 namespace tavrin::skin_test {
 namespace {
@@ -93,15 +93,15 @@ Screenshot Screenshot::Of(HWND window) {
     format.bmiHeader.biBitCount = 32;
     format.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    platform::skin::WindowDc source(window, platform::skin::WindowDc::kWholeWindow);
-    platform::skin::MemoryDc memory(source.get());
-    platform::skin::OwnedBitmap bitmap(
+    platform::WindowDc source(window, platform::WindowDc::kWholeWindow);
+    platform::MemoryDc memory(source.get());
+    platform::OwnedBitmap bitmap(
         CreateDIBSection(source.get(), &format, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!source || !memory || !bitmap) {
         ADD_FAILURE() << "no screenshot";
         return shot;
     }
-    platform::skin::Selection selected(memory.get(), bitmap.get());
+    platform::Selection selected(memory.get(), bitmap.get());
     BitBlt(memory.get(), 0, 0, shot.width_, shot.height_, source.get(), 0, 0, SRCCOPY);
     GdiFlush();
     const auto* data = static_cast<const std::uint32_t*>(bits);

@@ -1,32 +1,34 @@
 #pragma once
-// Owners for the GDI and window-DC handles the skin uses while it paints:
-// each is given back on every path, so no paint leaves an object behind.
+// Owners for GDI objects and device contexts: each is given back on every
+// path, so no paint leaves an object behind.
 
 #include <windows.h>
 
-#include <utility>
+namespace tavrin::platform {
 
-namespace tavrin::platform::skin {
-
-// A brush, pen, bitmap or region made for one paint and deleted after it.
+// A brush, pen, bitmap, region or font that its owner deletes.
 // Destroy it only after any Selection of it (declare it first).
 template <typename Handle>
 class GdiObject {
   public:
+    GdiObject() = default;
     explicit GdiObject(Handle handle) : handle_(handle) {}
     GdiObject(const GdiObject&) = delete;
     GdiObject& operator=(const GdiObject&) = delete;
-    ~GdiObject() {
-        if (handle_ != nullptr) {
-            DeleteObject(handle_);
-        }
-    }
+    ~GdiObject() { Reset(nullptr); }
 
     Handle get() const { return handle_; }
     explicit operator bool() const { return handle_ != nullptr; }
 
+    void Reset(Handle handle) noexcept {
+        if (handle_ != nullptr) {
+            DeleteObject(handle_);
+        }
+        handle_ = handle;
+    }
+
   private:
-    Handle handle_;
+    Handle handle_ = nullptr;
 };
 
 using OwnedBrush = GdiObject<HBRUSH>;
@@ -126,4 +128,4 @@ class MemoryDc {
     HDC dc_;
 };
 
-}  // namespace tavrin::platform::skin
+}  // namespace tavrin::platform
