@@ -110,6 +110,7 @@ TEST(Form, ShowsItsIconInTheLargeAndSmallSizes) {
 
 TEST(Form, CreatesEachControlWithItsSettings) {
     LoadedTestForm form;
+    const wchar_t* const kSteps = L"1.将文件拖入\r\n2.点击提取\r\n3.删除提取的图标";
     const struct {
         std::size_t index;
         const wchar_t* className;
@@ -118,7 +119,7 @@ TEST(Form, CreatesEachControlWithItsSettings) {
         bool enabled;
         bool tabStop;
     } cases[] = {
-        {kLabel, L"Static", {8, 0, 328, 40}, L"一\r\n二", true, false},
+        {kLabel, L"Static", {8, 0, 328, 40}, kSteps, true, false},
         {kSecondButton, L"Button", {280, 120, 352, 144}, L"删除", true, true},
         {kFirstButton, L"Button", {184, 120, 264, 144}, L"提取", false, true},
         {kBox, L"Edit", {-8, 72, 368, 96}, L"", true, true},
@@ -195,8 +196,8 @@ TEST(Form, BindsOneObjectToItsWindow) {
     EXPECT_EQ(Form::FromHandle(form->Handle()), &*form);
     EXPECT_EQ(Form::FromHandle((*form)[kBox].Handle()), nullptr);
     EXPECT_EQ(Form::FromHandle(GetDesktopWindow()), nullptr);
-    EXPECT_EQ(form->Find("box"), &(*form)[kBox]);
-    EXPECT_EQ(form->Find("标签"), &(*form)[kLabel]);
+    EXPECT_EQ(form->Find("编辑框1"), &(*form)[kBox]);
+    EXPECT_EQ(form->Find("标签2"), &(*form)[kLabel]);
     EXPECT_EQ(form->Find("missing"), nullptr);
 }
 

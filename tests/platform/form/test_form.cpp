@@ -40,50 +40,23 @@ void OnFile(Form&, const char* text) {
     Record().filesReceived.emplace_back(text);
 }
 
-constexpr std::array<ControlDescription, 5> kControls{{
-    {.name = "标签",
-     .kind = ControlKind::kLabel,
-     .place = {8, 0, 320, 40},
-     .caption = "一\r\n二",
-     .textColour = RGB(255, 0, 0)},
-    {.name = "拖放",
-     .kind = ControlKind::kDropTarget,
-     .place = {0, 96, 26, 26},
-     .visible = false,
-     .drop = {.acceptFiles = true},
-     .fileReceived = OnFile},
-    {.name = "second",
-     .kind = ControlKind::kButton,
-     .place = {280, 120, 72, 24},
-     .caption = "删除",
-     .tabIndex = 2,
-     .pressed = OnSecondPressed},
-    {.name = "first",
-     .kind = ControlKind::kButton,
-     .place = {184, 120, 80, 24},
-     .caption = "提取",
-     .prohibited = true,
-     .tabIndex = 1,
-     .pressed = OnFirstPressed},
-    {.name = "box",
-     .kind = ControlKind::kEditBox,
-     .place = {-8, 72, 376, 24},
-     .textColour = RGB(0, 0, 0),
-     .backColour = RGB(255, 255, 255),
-     .readOnly = true,
-     .clientEdge = true,
-     .tabIndex = 0,
-     .contentChanged = OnChanged},
-}};
-
-constexpr FormDescription kForm{
-    .caption = "测试 Form",
-    .outerWidth = 380,
-    .outerHeight = 181,
-    .iconName = "TEST_ICON",
-    .controls = kControls,
+constexpr shell::MainFormHandlers kHandlers{
     .creationFinished = OnCreated,
+    .fileReceived = OnFile,
+    .pathContentChanged = OnChanged,
+    .extractPressed = OnFirstPressed,
+    .deletePressed = OnSecondPressed,
 };
+
+constexpr shell::MainFormControls kControls = shell::LayOutMainFormControls(kHandlers);
+
+// A caption and icon of its own, so the window is never taken for the program's.
+constexpr FormDescription kForm = [] {
+    FormDescription form = shell::DescribeMainForm(kControls, kHandlers);
+    form.caption = "测试 Form";
+    form.iconName = "TEST_ICON";
+    return form;
+}();
 
 }  // namespace
 

@@ -1,6 +1,6 @@
 #pragma once
-// A small form for the runtime's tests, shaped like a real program's main
-// window, whose handlers record what they are called with.
+// The program's main window laid out for the runtime's tests, with handlers
+// that record what they are called with.
 
 #include <windows.h>
 
@@ -10,14 +10,15 @@
 #include <vector>
 
 #include "platform/win/form/form.h"
+#include "shell/main_form_layout.h"
 
 namespace tavrin::platform::test {
 
-inline constexpr std::size_t kLabel = 0;
-inline constexpr std::size_t kDrop = 1;
-inline constexpr std::size_t kSecondButton = 2;
-inline constexpr std::size_t kFirstButton = 3;
-inline constexpr std::size_t kBox = 4;
+inline constexpr std::size_t kLabel = shell::标签2;
+inline constexpr std::size_t kDrop = shell::拖放对象1;
+inline constexpr std::size_t kSecondButton = shell::按钮2;
+inline constexpr std::size_t kFirstButton = shell::按钮1;
+inline constexpr std::size_t kBox = shell::编辑框1;
 
 // What the handlers saw.
 struct Seen {
