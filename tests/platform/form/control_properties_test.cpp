@@ -7,16 +7,8 @@
 #include "platform/win/drop/drop_target.h"
 #include "tests/platform/form/test_form.h"
 
-namespace tavrin::platform {
+namespace tavrin::platform::test {
 namespace {
-
-using test::kBox;
-using test::kDrop;
-using test::kFirstButton;
-using test::kLabel;
-using test::kSecondButton;
-using test::LoadedTestForm;
-using test::Record;
 
 TEST(ControlProperties, CommonNumbersReadThePlaceAndState) {
     LoadedTestForm form;
@@ -127,7 +119,7 @@ TEST(EditBoxContent, WritingRaisesContentChangedOnceBeforeReturning) {
         EXPECT_EQ(Record().contentWhenChanged, text);
         EXPECT_EQ(box.Text(kContent), text);
     }
-    test::PumpMessages();
+    PumpMessages();
     EXPECT_EQ(Record().contentChanged, expected);
 }
 
@@ -191,4 +183,4 @@ TEST(DropTargetEvents, ReachTheBoundHandler) {
 }
 
 }  // namespace
-}  // namespace tavrin::platform
+}  // namespace tavrin::platform::test

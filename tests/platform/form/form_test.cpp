@@ -9,16 +9,8 @@
 #include "platform/win/form/message_loop.h"
 #include "tests/platform/form/test_form.h"
 
-namespace tavrin::platform {
+namespace tavrin::platform::test {
 namespace {
-
-using test::kBox;
-using test::kDrop;
-using test::kFirstButton;
-using test::kLabel;
-using test::kSecondButton;
-using test::LoadedTestForm;
-using test::Record;
 
 std::wstring ClassOf(HWND window) {
     wchar_t name[64] = L"";
@@ -220,7 +212,7 @@ TEST(Form, TabRingFollowsTabIndicesAndSkipsDisabledControls) {
 TEST(Form, FocusGoesToTheFirstTabStopWhenActivated) {
     LoadedTestForm form;
     SetForegroundWindow(form->Handle());
-    test::PumpMessages();
+    PumpMessages();
     EXPECT_EQ(GetFocus(), (*form)[kBox].Handle());
 }
 
@@ -251,8 +243,8 @@ TEST(FormKeys, LeaveOtherWindowsAlone) {
 }
 
 TEST(MessageLoop, EndsWhenTheLastFormWindowIsGone) {
-    auto one = Form::Load(test::TestForm());
-    auto two = Form::Load(test::TestForm());
+    auto one = Form::Load(TestForm());
+    auto two = Form::Load(TestForm());
     EXPECT_EQ(Form::LiveWindows(), 2);
     PostMessageW(one->Handle(), WM_CLOSE, 0, 0);
     PostMessageW(two->Handle(), WM_CLOSE, 0, 0);
@@ -260,8 +252,8 @@ TEST(MessageLoop, EndsWhenTheLastFormWindowIsGone) {
     EXPECT_EQ(one->Handle(), nullptr);
     EXPECT_EQ(two->Handle(), nullptr);
     EXPECT_EQ(Form::LiveWindows(), 0);
-    Record() = test::Seen{};
+    Record() = Seen{};
 }
 
 }  // namespace
-}  // namespace tavrin::platform
+}  // namespace tavrin::platform::test
