@@ -27,31 +27,6 @@ HRESULT CheckFormat(const FORMATETC& format) {
 
 }  // namespace
 
-HRESULT FileListDataObject::QueryInterface(REFIID iid, void** object) noexcept {
-    if (object == nullptr) {
-        return E_POINTER;
-    }
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDataObject)) {
-        *object = static_cast<IDataObject*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-}
-
-ULONG FileListDataObject::AddRef() noexcept {
-    return static_cast<ULONG>(InterlockedIncrement(&references_));
-}
-
-ULONG FileListDataObject::Release() noexcept {
-    const LONG left = InterlockedDecrement(&references_);
-    if (left == 0) {
-        delete this;
-    }
-    return static_cast<ULONG>(left);
-}
-
 HRESULT FileListDataObject::QueryGetData(FORMATETC* format) noexcept {
     return format == nullptr ? E_INVALIDARG : CheckFormat(*format);
 }
@@ -73,21 +48,6 @@ HRESULT FileListDataObject::GetData(FORMATETC* format, STGMEDIUM* medium) noexce
     return S_OK;
 }
 
-HRESULT FileListDataObject::GetDataHere(FORMATETC*, STGMEDIUM*) noexcept {
-    return E_NOTIMPL;
-}
-
-HRESULT FileListDataObject::GetCanonicalFormatEtc(FORMATETC*, FORMATETC* out) noexcept {
-    if (out != nullptr) {
-        out->ptd = nullptr;
-    }
-    return E_NOTIMPL;
-}
-
-HRESULT FileListDataObject::SetData(FORMATETC*, STGMEDIUM*, BOOL) noexcept {
-    return E_NOTIMPL;
-}
-
 HRESULT FileListDataObject::EnumFormatEtc(DWORD direction, IEnumFORMATETC** out) noexcept {
     if (out == nullptr) {
         return E_POINTER;
@@ -97,21 +57,6 @@ HRESULT FileListDataObject::EnumFormatEtc(DWORD direction, IEnumFORMATETC** out)
         return E_NOTIMPL;
     }
     return SHCreateStdEnumFmtEtc(1, &kFileListFormat, out);
-}
-
-HRESULT FileListDataObject::DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) noexcept {
-    return OLE_E_ADVISENOTSUPPORTED;
-}
-
-HRESULT FileListDataObject::DUnadvise(DWORD) noexcept {
-    return OLE_E_ADVISENOTSUPPORTED;
-}
-
-HRESULT FileListDataObject::EnumDAdvise(IEnumSTATDATA** out) noexcept {
-    if (out != nullptr) {
-        *out = nullptr;
-    }
-    return OLE_E_ADVISENOTSUPPORTED;
 }
 
 }  // namespace tavrin::test

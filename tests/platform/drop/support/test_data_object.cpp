@@ -65,31 +65,6 @@ const OfferedFormat* TestDataObject::Find(CLIPFORMAT format) const {
     return nullptr;
 }
 
-HRESULT TestDataObject::QueryInterface(REFIID iid, void** object) noexcept {
-    if (object == nullptr) {
-        return E_POINTER;
-    }
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDataObject)) {
-        *object = static_cast<IDataObject*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-}
-
-ULONG TestDataObject::AddRef() noexcept {
-    return static_cast<ULONG>(++references_);
-}
-
-ULONG TestDataObject::Release() noexcept {
-    const LONG left = --references_;
-    if (left == 0) {
-        delete this;
-    }
-    return static_cast<ULONG>(left);
-}
-
 HRESULT TestDataObject::QueryGetData(FORMATETC* format) noexcept {
     if (format == nullptr) {
         return E_INVALIDARG;
@@ -126,41 +101,11 @@ HRESULT TestDataObject::GetData(FORMATETC* format, STGMEDIUM* medium) noexcept {
     return offer->getResult;
 }
 
-HRESULT TestDataObject::GetDataHere(FORMATETC*, STGMEDIUM*) noexcept {
-    return E_NOTIMPL;
-}
-
-HRESULT TestDataObject::GetCanonicalFormatEtc(FORMATETC*, FORMATETC* out) noexcept {
-    if (out != nullptr) {
-        out->ptd = nullptr;
-    }
-    return E_NOTIMPL;
-}
-
-HRESULT TestDataObject::SetData(FORMATETC*, STGMEDIUM*, BOOL) noexcept {
-    return E_NOTIMPL;
-}
-
 HRESULT TestDataObject::EnumFormatEtc(DWORD, IEnumFORMATETC** out) noexcept {
     if (out != nullptr) {
         *out = nullptr;
     }
     return E_NOTIMPL;
-}
-
-HRESULT TestDataObject::DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) noexcept {
-    return OLE_E_ADVISENOTSUPPORTED;
-}
-
-HRESULT TestDataObject::DUnadvise(DWORD) noexcept {
-    return OLE_E_ADVISENOTSUPPORTED;
-}
-
-HRESULT TestDataObject::EnumDAdvise(IEnumSTATDATA** out) noexcept {
-    if (out != nullptr) {
-        *out = nullptr;
-    }
-    return OLE_E_ADVISENOTSUPPORTED;
 }
 
 }  // namespace tavrin::test
