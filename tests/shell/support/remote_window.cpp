@@ -1,35 +1,25 @@
 #include "tests/shell/support/remote_window.h"
 
+#include "tests/shell/support/window_list.h"
+
 namespace tavrin::test {
-namespace {
-
-struct ChildSearch {
-    HWND parent;
-    std::vector<ChildInfo> children;
-};
-
-BOOL CALLBACK CollectChild(HWND window, LPARAM lParam) {
-    auto& search = *reinterpret_cast<ChildSearch*>(lParam);
-    if (GetParent(window) != search.parent) {
-        return TRUE;
-    }
-    ChildInfo info;
-    info.window = window;
-    GetWindowRect(window, &info.place);
-    MapWindowPoints(HWND_DESKTOP, search.parent, reinterpret_cast<POINT*>(&info.place), 2);
-    wchar_t name[64] = L"";
-    GetClassNameW(window, name, 64);
-    info.className = name;
-    search.children.push_back(info);
-    return TRUE;
-}
-
-}  // namespace
 
 std::vector<ChildInfo> ChildrenOf(HWND parent) {
-    ChildSearch search{parent, {}};
-    EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&search));
-    return search.children;
+    std::vector<ChildInfo> children;
+    for (const HWND window : DescendantWindows(parent)) {
+        if (GetParent(window) != parent) {
+            continue;
+        }
+        ChildInfo info;
+        info.window = window;
+        GetWindowRect(window, &info.place);
+        MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&info.place), 2);
+        wchar_t name[64] = L"";
+        GetClassNameW(window, name, 64);
+        info.className = name;
+        children.push_back(info);
+    }
+    return children;
 }
 
 HWND ChildAt(HWND parent, const RECT& place) {

@@ -3,29 +3,21 @@
 #include <vector>
 
 #include "tests/shell/support/polling.h"
+#include "tests/shell/support/window_list.h"
 
 namespace tavrin::test {
 namespace {
 
-struct WindowSearch {
-    DWORD process;
-    std::vector<HWND> windows;
-};
-
-BOOL CALLBACK CollectWindow(HWND window, LPARAM lParam) {
-    auto& search = *reinterpret_cast<WindowSearch*>(lParam);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == search.process && IsWindowVisible(window)) {
-        search.windows.push_back(window);
-    }
-    return TRUE;
-}
-
 std::vector<HWND> VisibleTopLevelWindowsOf(DWORD process) {
-    WindowSearch search{process, {}};
-    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
-    return search.windows;
+    std::vector<HWND> found;
+    for (const HWND window : TopLevelWindows()) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == process && IsWindowVisible(window)) {
+            found.push_back(window);
+        }
+    }
+    return found;
 }
 
 }  // namespace
