@@ -23,7 +23,8 @@ std::optional<IconImageSet> BuildIconGroup(const ResourceTable& resources,
                                            const ResourceData& group) {
     ByteReader reader(group.bytes);
     const std::uint16_t count = reader.U16(kGroupCountField);
-    if (!reader.Ok() || !Fits(group.bytes.size(), kGroupHeaderSize, std::uint64_t{count} * kGroupEntrySize)) {
+    if (!reader.Ok() ||
+        !Fits(group.bytes.size(), kGroupHeaderSize, std::uint64_t{count} * kGroupEntrySize)) {
         return std::nullopt;
     }
     std::vector<std::uint16_t> ids(count);
@@ -65,11 +66,10 @@ std::optional<IconImageSet> BuildIconGroup(const ResourceTable& resources,
         ranges[i] = {sources[i].empty() ? 0 : static_cast<std::uint64_t>(sources[i].data() - base),
                      sources[i].size()};
     }
-    const auto packed =
-        PackRanges(ranges, [&](std::uint64_t start, std::span<std::uint8_t> out) {
-            std::memcpy(out.data(), base + start, out.size());
-            return true;
-        });
+    const auto packed = PackRanges(ranges, [&](std::uint64_t start, std::span<std::uint8_t> out) {
+        std::memcpy(out.data(), base + start, out.size());
+        return true;
+    });
     if (!packed) {
         return std::nullopt;
     }
@@ -80,6 +80,14 @@ std::optional<IconImageSet> BuildIconGroup(const ResourceTable& resources,
                                            static_cast<std::uint32_t>(sources[i].size())));
     }
     return set;
+}
+
+std::optional<IconImageSet> BuildIconGroupAt(const ResourceTable& resources, std::size_t position) {
+    const auto group = resources.DataAt(kResourceTypeGroupIcon, position);
+    if (!group) {
+        return std::nullopt;
+    }
+    return BuildIconGroup(resources, *group);
 }
 
 std::optional<IconImageSet> LoadIconGroup(const std::string& modulePath, const ResourceName& name) {
