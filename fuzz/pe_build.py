@@ -1,0 +1,151 @@
+"""Small builders of PE modules and ICO files for seeds and stress inputs.
+
+Resource trees are given as {type: {name: {language: bytes}}}, where a name
+is an int or a str; the tree is laid out in one section, named entries
+first and then numbered ones in ascending order, as linkers store them.
+"""
+
+import struct
+import zlib
+
+SECTION_RVA = 0x1000
+FILE_ALIGNMENT = 0x200
+
+
+def dib(width, height, bit_count, fill=0x5A):
+    """A BITMAPINFOHEADER icon image: XOR bitmap, AND mask, and a palette
+    below 16 bits per pixel."""
+    palette = 4 * (1 << bit_count) if bit_count <= 8 else 0
+    xor_row = ((width * bit_count + 31) // 32) * 4
+    and_row = ((width + 31) // 32) * 4
+    header = struct.pack('<IiiHHIIiiII', 40, width, height * 2, 1, bit_count, 0x11223344,
+                         0, 0, 0, 0, 0)
+    body = bytes([fill]) * (palette + xor_row * height) + bytes(and_row * height)
+    return header + body
+
+
+def png(width, height):
+    """A complete RGBA PNG image of one colour."""
+    def chunk(kind, data):
+        return (struct.pack('>I', len(data)) + kind + data +
+                struct.pack('>I', zlib.crc32(kind + data) & 0xFFFFFFFF))
+    raw = b''.join(b'\0' + b'\x20\x40\x80\xff' * width for _ in range(height))
+    return (b'\x89PNG\r\n\x1a\n' +
+            chunk(b'IHDR', struct.pack('>IIBBBBB', width, height, 8, 6, 0, 0, 0)) +
+            chunk(b'IDAT', zlib.compress(raw)) + chunk(b'IEND', b''))
+
+
+def ico(images, file_type=1, entries=None):
+    """An ICO file of `images`; `entries` may give (size, offset) pairs that
+    replace the computed ones."""
+    count = len(images) if entries is None else len(entries)
+    out = struct.pack('<HHH', 0, file_type, count)
+    offset = 6 + 16 * count
+    placed = []
+    for image in images:
+        placed.append((len(image), offset))
+        offset += len(image)
+    for size, at in (entries if entries is not None else placed):
+        out += struct.pack('<BBBBHHII', 16, 16, 0, 0, 1, 32, size, at)
+    return out + b''.join(images)
+
+
+def group(icon_ids, sizes=None):
+    """A GRPICONDIR listing the RT_ICON numbers `icon_ids`."""
+    out = struct.pack('<HHH', 0, 1, len(icon_ids))
+    for i, icon_id in enumerate(icon_ids):
+        size = sizes[i] if sizes else 0
+        out += struct.pack('<BBBBHHIH', 48, 48, 0, 0, 1, 32, size, icon_id)
+    return out
+
+
+def _sorted_names(names):
+    texts = sorted((n for n in names if isinstance(n, str)), key=str.upper)
+    numbers = sorted(n for n in names if isinstance(n, int))
+    return texts + numbers
+
+
+def resource_section(tree, rva=SECTION_RVA):
+    """Lays out a resource directory; returns the section's bytes."""
+    tables = bytearray()
+    strings = bytearray()
+    data_entries = []  # (position of the data entry, payload)
+    string_fixups = []  # (position of the name field, text)
+    table_fixups = []  # (position of the target field, builder)
+
+    # Tables are laid out breadth first: root, types, names, languages.
+    def emit_table(children):
+        at = len(tables)
+        keys = _sorted_names(children.keys())
+        named = sum(1 for k in keys if isinstance(k, str))
+        tables.extend(struct.pack('<IIHHHH', 0, 0, 0, 0, named, len(keys) - named))
+        slots = []
+        for key in keys:
+            slot = len(tables)
+            tables.extend(struct.pack('<II', key if isinstance(key, int) else 0, 0))
+            if isinstance(key, str):
+                string_fixups.append((slot, key))
+            slots.append((slot + 4, children[key]))
+        return at, slots
+
+    pending = [(None, tree, 0)]
+    while pending:
+        next_level = []
+        for target_slot, children, depth in pending:
+            at, slots = emit_table(children)
+            if target_slot is not None:
+                struct.pack_into('<I', tables, target_slot, at | 0x80000000)
+            for slot, child in slots:
+                if depth == 2:
+                    data_entries.append((slot, child))
+                else:
+                    next_level.append((slot, child, depth + 1))
+        pending = next_level
+
+    entries_at = len(tables)
+    entries = bytearray(16 * len(data_entries))
+    strings_at = entries_at + len(entries)
+    for slot, text in string_fixups:
+        struct.pack_into('<I', tables, slot, (strings_at + len(strings)) | 0x80000000)
+        encoded = text.encode('utf-16-le')
+        strings.extend(struct.pack('<H', len(encoded) // 2) + encoded)
+    while len(strings) % 4:
+        strings.append(0)
+    payload = bytearray()
+    payload_at = strings_at + len(strings)
+    for i, (slot, blob) in enumerate(data_entries):
+        struct.pack_into('<I', tables, slot, entries_at + 16 * i)
+        struct.pack_into('<IIII', entries, 16 * i, rva + payload_at + len(payload), len(blob), 0, 0)
+        payload.extend(blob)
+        while len(payload) % 4:
+            payload.append(0)
+    return bytes(tables + entries + strings + payload)
+
+
+def pe(tree, plus=False, machine=None):
+    """A PE32 (or PE32+) module whose only section holds `tree`."""
+    section = resource_section(tree) if tree is not None else b''
+    optional_size = 240 if plus else 224
+    headers_end = 0x40 + 4 + 20 + optional_size + 40
+    raw_at = (headers_end + FILE_ALIGNMENT - 1) // FILE_ALIGNMENT * FILE_ALIGNMENT
+    raw_size = (len(section) + FILE_ALIGNMENT - 1) // FILE_ALIGNMENT * FILE_ALIGNMENT
+
+    dos = bytearray(0x40)
+    dos[0:2] = b'MZ'
+    struct.pack_into('<I', dos, 0x3C, 0x40)
+    machine = machine if machine is not None else (0x8664 if plus else 0x14C)
+    file_header = struct.pack('<HHIIIHH', machine, 1, 0, 0, 0, optional_size, 0x2102)
+    optional = bytearray(optional_size)
+    struct.pack_into('<H', optional, 0, 0x20B if plus else 0x10B)
+    struct.pack_into('<II', optional, 32, 0x1000, FILE_ALIGNMENT)  # alignments
+    struct.pack_into('<I', optional, 56, SECTION_RVA + max(raw_size, 0x1000))  # SizeOfImage
+    struct.pack_into('<I', optional, 60, raw_at)  # SizeOfHeaders
+    directories = 112 if plus else 96
+    struct.pack_into('<I', optional, directories - 4, 16)
+    if tree is not None:
+        struct.pack_into('<II', optional, directories + 2 * 8, SECTION_RVA, len(section))
+    section_header = struct.pack('<8sIIIIIIHHI', b'.rsrc', len(section), SECTION_RVA, raw_size,
+                                 raw_at, 0, 0, 0, 0, 0x40000040)
+    head = bytes(dos) + b'PE\0\0' + file_header + bytes(optional) + section_header
+    head += bytes(raw_at - len(head))
+    return head + section + bytes(raw_size - len(section))
