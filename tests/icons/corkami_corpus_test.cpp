@@ -1,0 +1,50 @@
+// The hand-made PE files of the corkami corpus push the format to its
+// limits; every one must be handled without a crash, and the one with an
+// icon must give it.
+
+#include <gtest/gtest.h>
+
+#include "icons/extract_icon_group.h"
+#include "tests/support/temp_dir.h"
+
+namespace tavrin::icons {
+namespace {
+
+std::filesystem::path CorpusDir() {
+    return std::filesystem::path(TAVRIN_SOURCE_DIR) / ".." / "shared" / "corpus" / "corkami-pe";
+}
+
+TEST(CorkamiCorpusTest, EveryFileIsHandled) {
+    if (!std::filesystem::is_directory(CorpusDir())) {
+        GTEST_SKIP() << "corpus not present at " << CorpusDir();
+    }
+    test::TempDir dir;
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(CorpusDir())) {
+        // Named as a module whatever its own name, so every file is read.
+        const std::string source = dir.File("source.exe");
+        std::filesystem::copy_file(entry.path(), source, std::filesystem::copy_options::overwrite_existing);
+        const int count = InspectSource(source).groupCount;
+        for (int index = 1; index <= count + 1; ++index) {
+            const ExtractReport report = ExtractIconGroupReporting(source, 0, dir.File("out.ico"), index);
+            EXPECT_EQ(report.count, index <= count ? count : 0) << entry.path();
+        }
+        ++files;
+    }
+    EXPECT_GE(files, 200);
+}
+
+TEST(CorkamiCorpusTest, TheIconSampleGivesItsOneGroup) {
+    const auto source = CorpusDir() / "resource_icon.exe";
+    if (!std::filesystem::exists(source)) {
+        GTEST_SKIP() << "corpus not present";
+    }
+    test::TempDir dir;
+    const ExtractReport report = ExtractIconGroupReporting(source.string(), 0, dir.File("1.ico"), 1);
+    EXPECT_EQ(report.count, 1);
+    EXPECT_TRUE(report.written);
+    EXPECT_GE(report.imageCount, 1u);
+}
+
+}  // namespace
+}  // namespace tavrin::icons
