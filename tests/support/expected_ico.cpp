@@ -29,7 +29,8 @@ std::uint32_t BigField(const ByteVector& image, std::size_t offset) {
 
 void PutLe(ByteVector& out, std::uint64_t value, int bytes) {
     for (int i = 0; i < bytes; ++i) {
-        out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+        // Fields wider than the value are padded with zeros.
+        out.push_back(i < 8 ? static_cast<std::uint8_t>(value >> (8 * i)) : 0);
     }
 }
 
