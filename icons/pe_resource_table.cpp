@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "icons/language_choice.h"
+#include "icons/section_map.h"
 #include "platform/locale/user_language.h"
 
 namespace tavrin::icons {
@@ -28,12 +29,6 @@ constexpr std::uint32_t kTableEntrySize = 8;    // IMAGE_RESOURCE_DIRECTORY_ENTR
 constexpr std::uint32_t kDataEntrySize = 16;    // IMAGE_RESOURCE_DATA_ENTRY
 constexpr std::uint32_t kHighBit = 0x80000000;
 
-struct Section {
-    std::uint32_t virtualAddress;
-    std::uint32_t rawSize;
-    std::uint32_t rawOffset;
-};
-
 struct TableEntry {
     std::uint32_t name;    // a number, or with the high bit an offset to a text
     std::uint32_t target;  // with the high bit a table, else a data entry
@@ -43,16 +38,14 @@ struct TableEntry {
 // file, and reads through that mapping with every read bounded by the file.
 class PeImage {
 public:
-    PeImage(Bytes file, std::uint32_t sizeOfHeaders, std::vector<Section> sections)
-        : file_(file), sizeOfHeaders_(sizeOfHeaders), sections_(std::move(sections)) {}
+    PeImage(Bytes file, std::uint32_t sizeOfHeaders, std::span<const Section> sections)
+        : file_(file), sizeOfHeaders_(sizeOfHeaders), sections_(sections) {}
 
     // The file bytes at `rva`, `count` long; empty when they are not all in
     // the file.
     Bytes At(std::uint64_t rva, std::uint64_t count) const {
-        for (const Section& s : sections_) {
-            if (rva >= s.virtualAddress && rva - s.virtualAddress < s.rawSize) {
-                return Slice(file_, std::uint64_t{s.rawOffset} + (rva - s.virtualAddress), count);
-            }
+        if (const auto offset = sections_.FileOffset(rva)) {
+            return Slice(file_, *offset, count);
         }
         if (rva < sizeOfHeaders_) {
             return Slice(file_, rva, count);
@@ -60,10 +53,12 @@ public:
         return {};
     }
 
+    std::size_t FileSize() const { return file_.size(); }
+
 private:
     Bytes file_;
     std::uint32_t sizeOfHeaders_;
-    std::vector<Section> sections_;
+    SectionMap sections_;
 };
 
 class PeResourceTable final : public ResourceTable {
@@ -308,8 +303,7 @@ std::unique_ptr<ResourceTable> ReadPeResources(Bytes file) {
         }
         sections.push_back(section);
     }
-    return std::make_unique<PeResourceTable>(PeImage(file, sizeOfHeaders, std::move(sections)),
-                                             resourceRva);
+    return std::make_unique<PeResourceTable>(PeImage(file, sizeOfHeaders, sections), resourceRva);
 }
 
 }  // namespace tavrin::icons
