@@ -129,13 +129,16 @@ private:
         if (!header.Ok()) {
             return std::nullopt;
         }
-        ByteReader entries(image_.At(rva + kTableHeaderSize, std::uint64_t{count} * kTableEntrySize));
+        // Checked against the file before anything is allocated for it.
+        const std::uint64_t entriesSize = std::uint64_t{count} * kTableEntrySize;
+        const Bytes entryBytes = image_.At(rva + kTableHeaderSize, entriesSize);
+        if (entryBytes.size() != entriesSize) {
+            return std::nullopt;
+        }
+        ByteReader entries(entryBytes);
         std::vector<TableEntry> table(count);
         for (std::uint32_t i = 0; i < count; ++i) {
             table[i] = {entries.U32(i * kTableEntrySize), entries.U32(i * kTableEntrySize + 4)};
-        }
-        if (!entries.Ok()) {
-            return std::nullopt;
         }
         return table;
     }
@@ -189,13 +192,14 @@ private:
         const std::uint64_t rva = std::uint64_t{rootRva_} + (entry.name & ~kHighBit);
         ByteReader length(image_.At(rva, 2));
         const std::uint16_t count = length.U16(0);
-        ByteReader chars(image_.At(rva + 2, std::uint64_t{count} * 2));
+        const Bytes charBytes = image_.At(rva + 2, std::uint64_t{count} * 2);
+        if (!length.Ok() || charBytes.size() != count * 2u) {
+            return std::nullopt;
+        }
+        ByteReader chars(charBytes);
         std::u16string text(count, u'\0');
         for (std::uint16_t i = 0; i < count; ++i) {
             text[i] = static_cast<char16_t>(chars.U16(std::uint64_t{i} * 2));
-        }
-        if (!length.Ok() || !chars.Ok()) {
-            return std::nullopt;
         }
         return text;
     }
