@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cstdlib>
+#include <functional>
 #include <new>
 
 #include "icons/ico_file.h"
@@ -22,20 +23,42 @@ std::atomic<std::size_t> g_largest{0};
 }  // namespace
 
 // Every allocation of this test program passes here, so a test can see the
-// largest one made while it watches.
-void* operator new(std::size_t size) {
+// largest one made while it watches. All plain forms are replaced together,
+// so that each delete meets the allocator of its new.
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
     if (g_watching && size > g_largest) {
         g_largest = size;
     }
-    if (void* memory = std::malloc(size == 0 ? 1 : size)) {
+    return std::malloc(size == 0 ? 1 : size);
+}
+void* operator new(std::size_t size) {
+    if (void* memory = operator new(size, std::nothrow)) {
         return memory;
     }
     throw std::bad_alloc();
+}
+void* operator new[](std::size_t size) {
+    return operator new(size);
+}
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
+    return operator new(size, std::nothrow);
 }
 void operator delete(void* memory) noexcept {
     std::free(memory);
 }
 void operator delete(void* memory, std::size_t) noexcept {
+    std::free(memory);
+}
+void operator delete(void* memory, const std::nothrow_t&) noexcept {
+    std::free(memory);
+}
+void operator delete[](void* memory) noexcept {
+    std::free(memory);
+}
+void operator delete[](void* memory, std::size_t) noexcept {
+    std::free(memory);
+}
+void operator delete[](void* memory, const std::nothrow_t&) noexcept {
     std::free(memory);
 }
 
