@@ -41,6 +41,10 @@ std::size_t RawDirectory::Table(const std::vector<std::pair<std::uint32_t, std::
     return Put(blob);
 }
 
+void RawDirectory::SetTarget(std::size_t table, std::size_t index, std::uint32_t target) {
+    PutAt(bytes_, table + 16 + 8 * index + 4, target, 4);
+}
+
 std::size_t RawDirectory::DataEntry(const ByteVector& blob) {
     const std::size_t at = Put(blob);
     ByteVector entry;

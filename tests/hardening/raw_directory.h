@@ -25,6 +25,8 @@ class RawDirectory {
     // A table of (name, target) entries, the first `named` counted as named.
     std::size_t Table(const std::vector<std::pair<std::uint32_t, std::uint32_t>>& entries,
                       std::size_t named = 0);
+    // Points entry `index` of the table at `table` to `target`.
+    void SetTarget(std::size_t table, std::size_t index, std::uint32_t target);
     // A data entry for `blob`, placed after it.
     std::size_t DataEntry(const ByteVector& blob);
     // A language table with one entry that leads to `blob`.
