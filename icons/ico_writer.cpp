@@ -67,8 +67,16 @@ std::optional<std::uint64_t> IcoFileSize(const IconImageSet& set) {
     return offset;
 }
 
+std::optional<std::uint64_t> WritableIcoFileSize(const IconImageSet& set) {
+    const auto size = IcoFileSize(set);
+    if (!size || *size > kMaxIcoFileSize) {
+        return std::nullopt;
+    }
+    return size;
+}
+
 bool SerializeIco(const IconImageSet& set, const ByteSink& sink) {
-    if (set.images.size() > UINT16_MAX || !IcoFileSize(set)) {
+    if (set.images.size() > UINT16_MAX || !WritableIcoFileSize(set)) {
         return false;
     }
     std::vector<std::uint8_t> head;
@@ -113,7 +121,7 @@ bool SerializeIco(const IconImageSet& set, const ByteSink& sink) {
 }
 
 bool WriteIcoFileReporting(const IconImageSet& set, const std::string& path) {
-    if (set.images.size() > UINT16_MAX || !IcoFileSize(set)) {
+    if (set.images.size() > UINT16_MAX || !WritableIcoFileSize(set)) {
         return false;  // checked first, so no file is replaced for nothing
     }
     auto file = platform::OutputFile::CreateAlways(path);
