@@ -22,7 +22,7 @@ inline constexpr std::uint64_t kLargestKeptFile = std::uint64_t{16} << 20;
 // The file's bytes, or none when the set cannot be written or the file is
 // too large to keep. Aborts when the writer breaks its own size promise.
 inline std::optional<std::vector<std::uint8_t>> WriteIcoToMemory(const icons::IconImageSet& set) {
-    const std::optional<std::uint64_t> announced = icons::IcoFileSize(set);
+    const std::optional<std::uint64_t> announced = icons::WritableIcoFileSize(set);
     const bool keep = announced && *announced <= kLargestKeptFile;
     std::vector<std::uint8_t> file;
     std::uint64_t total = 0;

@@ -124,9 +124,18 @@ def resource_section(tree, rva=SECTION_RVA):
 
 def pe(tree, plus=False, machine=None):
     """A PE32 (or PE32+) module whose only section holds `tree`."""
-    section = resource_section(tree) if tree is not None else b''
+    section = resource_section(tree) if tree is not None else None
+    return pe_image(section, plus, machine)
+
+
+def pe_image(section, plus=False, machine=None, empty_sections=0):
+    """A module whose last section, at SECTION_RVA, holds `section` as its
+    resource directory; `empty_sections` sections without bytes come first."""
+    has_resources = section is not None
+    section = section or b''
     optional_size = 240 if plus else 224
-    headers_end = 0x40 + 4 + 20 + optional_size + 40
+    section_count = empty_sections + 1
+    headers_end = 0x40 + 4 + 20 + optional_size + 40 * section_count
     raw_at = (headers_end + FILE_ALIGNMENT - 1) // FILE_ALIGNMENT * FILE_ALIGNMENT
     raw_size = (len(section) + FILE_ALIGNMENT - 1) // FILE_ALIGNMENT * FILE_ALIGNMENT
 
@@ -134,7 +143,8 @@ def pe(tree, plus=False, machine=None):
     dos[0:2] = b'MZ'
     struct.pack_into('<I', dos, 0x3C, 0x40)
     machine = machine if machine is not None else (0x8664 if plus else 0x14C)
-    file_header = struct.pack('<HHIIIHH', machine, 1, 0, 0, 0, optional_size, 0x2102)
+    file_header = struct.pack('<HHIIIHH', machine, section_count & 0xFFFF, 0, 0, 0,
+                              optional_size, 0x2102)
     optional = bytearray(optional_size)
     struct.pack_into('<H', optional, 0, 0x20B if plus else 0x10B)
     struct.pack_into('<II', optional, 32, 0x1000, FILE_ALIGNMENT)  # alignments
@@ -142,10 +152,14 @@ def pe(tree, plus=False, machine=None):
     struct.pack_into('<I', optional, 60, raw_at)  # SizeOfHeaders
     directories = 112 if plus else 96
     struct.pack_into('<I', optional, directories - 4, 16)
-    if tree is not None:
+    if has_resources:
         struct.pack_into('<II', optional, directories + 2 * 8, SECTION_RVA, len(section))
+    # Empty sections lie above the resource section in memory, so every
+    # lookup of a resource address passes them all first.
+    empty = b''.join(struct.pack('<8sIIIIIIHHI', b'.empty', 0x1000, 0x10000000 + 0x1000 * i,
+                                 0, 0, 0, 0, 0, 0, 0x40000040) for i in range(empty_sections))
     section_header = struct.pack('<8sIIIIIIHHI', b'.rsrc', len(section), SECTION_RVA, raw_size,
                                  raw_at, 0, 0, 0, 0, 0x40000040)
-    head = bytes(dos) + b'PE\0\0' + file_header + bytes(optional) + section_header
+    head = bytes(dos) + b'PE\0\0' + file_header + bytes(optional) + empty + section_header
     head += bytes(raw_at - len(head))
     return head + section + bytes(raw_size - len(section))
