@@ -26,7 +26,7 @@ inline Bytes Slice(Bytes bytes, std::uint64_t offset, std::uint64_t count) {
 }
 
 class ByteReader {
-public:
+  public:
     explicit ByteReader(Bytes bytes) : bytes_(bytes) {}
 
     std::uint8_t U8(std::uint64_t offset) { return static_cast<std::uint8_t>(Little(offset, 1)); }
@@ -51,7 +51,7 @@ public:
     bool Ok() const { return ok_; }
     std::size_t Size() const { return bytes_.size(); }
 
-private:
+  private:
     bool Check(std::uint64_t offset, std::uint64_t count) {
         if (!ok_ || !Fits(bytes_.size(), offset, count)) {
             ok_ = false;

@@ -4,7 +4,7 @@
 
 #include "icons/ico_file.h"
 #include "icons/icon_group.h"
-#include "icons/module.h"
+#include "icons/module_source.h"
 
 namespace tavrin::icons {
 namespace {
@@ -68,7 +68,7 @@ ExtractReport ExtractIconGroupReporting(std::string_view source, int mode, std::
             break;
         }
         case SourceFormat::kModule:
-            module = Module::Open(sourcePath);
+            module = OpenIconSourceModule(sourcePath);
             if (module->Resources() == nullptr) {
                 report.problem = ProblemOf(module->Problem());
                 return report;
@@ -134,7 +134,7 @@ SourceSummary InspectSource(std::string_view source) {
             return {1, ExtractProblem::kNone};
         }
         case SourceFormat::kModule: {
-            const Module module = Module::Open(path);
+            const Module module = OpenIconSourceModule(path);
             if (module.Resources() == nullptr) {
                 return {0, ProblemOf(module.Problem())};
             }

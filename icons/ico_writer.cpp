@@ -28,7 +28,7 @@ std::uint8_t ColourCount(std::int32_t bitsPerPixel) {
 
 // Gathers small pieces into large writes; large pieces pass straight on.
 class BufferedSink {
-public:
+  public:
     explicit BufferedSink(const ByteSink& sink) : sink_(sink) { buffer_.reserve(kCapacity); }
 
     bool Put(Bytes bytes) {
@@ -48,7 +48,7 @@ public:
         return ok;
     }
 
-private:
+  private:
     static constexpr std::size_t kCapacity = 1 << 20;
     const ByteSink& sink_;
     std::vector<std::uint8_t> buffer_;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "icons/module.h"
+#include "icons/module_source.h"
 #include "icons/packed_ranges.h"
 
 namespace tavrin::icons {
@@ -91,7 +91,7 @@ std::optional<IconImageSet> BuildIconGroupAt(const ResourceTable& resources, std
 }
 
 std::optional<IconImageSet> LoadIconGroup(const std::string& modulePath, const ResourceName& name) {
-    const Module module = Module::Open(modulePath);
+    const Module module = OpenIconSourceModule(modulePath);
     if (module.Resources() == nullptr) {
         return std::nullopt;
     }

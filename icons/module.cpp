@@ -1,12 +1,16 @@
 #include "icons/module.h"
 
+#include "icons/ne_resource_table.h"
 #include "icons/pe_resource_table.h"
 
 namespace tavrin::icons {
 namespace {
 
 std::unique_ptr<ResourceTable> ReadModuleResources(Bytes bytes) {
-    return ReadPeResources(bytes);
+    if (auto pe = ReadPeResources(bytes)) {
+        return pe;
+    }
+    return ReadNeResources(bytes);
 }
 
 }  // namespace

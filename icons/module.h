@@ -13,7 +13,7 @@ namespace tavrin::icons {
 enum class ModuleProblem { kNone, kUnreadable, kNotAModule };
 
 class Module {
-public:
+  public:
     // Maps the file read-only; nothing of it runs.
     static Module Open(const std::string& path);
     // Reads a module held in memory; `bytes` must outlive the module.
@@ -23,7 +23,7 @@ public:
     // Null when the module could not be opened.
     const ResourceTable* Resources() const { return resources_.get(); }
 
-private:
+  private:
     Module() = default;
 
     ModuleProblem problem_ = ModuleProblem::kNone;

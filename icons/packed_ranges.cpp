@@ -42,7 +42,8 @@ std::optional<PackedRanges> PackRanges(
         return std::nullopt;
     }
 
-    auto storage = std::make_shared<std::vector<std::uint8_t>>(static_cast<std::size_t>(packedSize));
+    auto storage =
+        std::make_shared<std::vector<std::uint8_t>>(static_cast<std::size_t>(packedSize));
     for (const Run& run : runs) {
         const std::span<std::uint8_t> out(storage->data() + run.packedAt,
                                           static_cast<std::size_t>(run.end - run.start));

@@ -40,7 +40,7 @@ struct TableEntry {
 // Maps RVAs to file offsets as the loader does for a module loaded as a data
 // file, and reads through that mapping with every read bounded by the file.
 class PeImage {
-public:
+  public:
     PeImage(Bytes file, std::uint32_t sizeOfHeaders, std::span<const Section> sections)
         : file_(file), sizeOfHeaders_(sizeOfHeaders), sections_(sections) {}
 
@@ -58,7 +58,7 @@ public:
 
     std::size_t FileSize() const { return file_.size(); }
 
-private:
+  private:
     Bytes file_;
     std::uint32_t sizeOfHeaders_;
     SectionMap sections_;
@@ -69,7 +69,7 @@ private:
 // are read whole well within it; only overlapping ones, laid out to be read
 // again and again, run out, and the search then finds nothing more.
 class ReadAllowance {
-public:
+  public:
     explicit ReadAllowance(std::size_t fileSize) : left_(4 * std::uint64_t{fileSize} + kSlack) {}
 
     bool Spend(std::uint64_t bytes) {
@@ -81,13 +81,13 @@ public:
         return true;
     }
 
-private:
+  private:
     static constexpr std::uint64_t kSlack = 1 << 16;
     std::uint64_t left_;
 };
 
 class PeResourceTable final : public ResourceTable {
-public:
+  public:
     PeResourceTable(PeImage image, std::uint32_t rootRva)
         : image_(std::move(image)), rootRva_(rootRva), userLanguage_(platform::UserLanguage()) {}
 
@@ -115,7 +115,8 @@ public:
         const auto* text = std::get_if<std::u16string>(&name);
         for (const TableEntry& entry : NameEntries(type)) {
             if ((entry.name & kHighBit) == 0) {
-                if (!text && static_cast<std::uint16_t>(entry.name) == std::get<std::uint16_t>(name)) {
+                if (!text &&
+                    static_cast<std::uint16_t>(entry.name) == std::get<std::uint16_t>(name)) {
                     return DataOfName(entry, allowance);
                 }
                 continue;
@@ -169,7 +170,7 @@ public:
         return found;
     }
 
-private:
+  private:
     // The entries of the table at `offset` from the resource root; none when
     // the table does not lie wholly inside the file or the allowance, if
     // any, does not cover it.
@@ -225,7 +226,8 @@ private:
         auto level = nameLevels_.find(type);
         if (level == nameLevels_.end()) {
             auto table = TypeTable(type).value_or(std::vector<TableEntry>{});
-            std::erase_if(table, [this](const TableEntry& entry) { return !NameIsReadable(entry); });
+            std::erase_if(table,
+                          [this](const TableEntry& entry) { return !NameIsReadable(entry); });
             level = nameLevels_.emplace(type, std::move(table)).first;
         }
         return level->second;
@@ -302,7 +304,7 @@ private:
 
 // A module whose resource directory is absent.
 class EmptyResourceTable final : public ResourceTable {
-public:
+  public:
     std::size_t CountNames(std::uint16_t) const override { return 0; }
     std::optional<ResourceName> NameAt(std::uint16_t, std::size_t) const override {
         return std::nullopt;

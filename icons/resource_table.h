@@ -24,7 +24,7 @@ struct ResourceData {
 };
 
 class ResourceTable {
-public:
+  public:
     virtual ~ResourceTable() = default;
 
     // How many names `type` has. Names are counted and addressed by their
@@ -39,7 +39,8 @@ public:
     // The data of the resource `type`/`name`, picking a language when the
     // name has several; none when there is no such resource or its data lies
     // outside the module.
-    virtual std::optional<ResourceData> Find(std::uint16_t type, const ResourceName& name) const = 0;
+    virtual std::optional<ResourceData> Find(std::uint16_t type,
+                                             const ResourceName& name) const = 0;
 
     // Find for many numbered names at once, in the order asked; one result
     // per id. Tables answer this without a walk per id.

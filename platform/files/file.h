@@ -13,7 +13,7 @@ namespace tavrin::platform {
 // A whole file mapped read-only, as a module is read. Others may read the
 // file meanwhile, nobody may write it.
 class MappedFile {
-public:
+  public:
     static std::optional<MappedFile> Open(const std::string& path);
 
     MappedFile(MappedFile&& other) noexcept;
@@ -24,7 +24,7 @@ public:
 
     std::span<const std::uint8_t> Bytes() const { return {data_, size_}; }
 
-private:
+  private:
     MappedFile(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
     void Release() noexcept;
 
@@ -35,7 +35,7 @@ private:
 // A file opened for reading with no sharing: while it is open nobody else
 // may open it, so it cannot change under the reader.
 class ExclusiveInputFile {
-public:
+  public:
     static std::optional<ExclusiveInputFile> Open(const std::string& path);
 
     ExclusiveInputFile(ExclusiveInputFile&& other) noexcept;
@@ -50,7 +50,7 @@ public:
     bool SeekFromStart(std::uint64_t offset);
     std::optional<std::uint64_t> Size() const;
 
-private:
+  private:
     explicit ExclusiveInputFile(std::intptr_t handle) : handle_(handle) {}
     void Release() noexcept;
 
@@ -60,7 +60,7 @@ private:
 // A file created for writing, replacing any file of that name, with no
 // sharing.
 class OutputFile {
-public:
+  public:
     static std::optional<OutputFile> CreateAlways(const std::string& path);
 
     OutputFile(OutputFile&& other) noexcept;
@@ -72,7 +72,7 @@ public:
     // True when every byte was written.
     bool Write(std::span<const std::uint8_t> bytes);
 
-private:
+  private:
     explicit OutputFile(std::intptr_t handle) : handle_(handle) {}
     void Release() noexcept;
 

@@ -14,7 +14,7 @@ namespace {
 
 // A descriptor closed on every path.
 class Descriptor {
-public:
+  public:
     explicit Descriptor(int fd) : fd_(fd) {}
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
@@ -26,7 +26,7 @@ public:
     int Get() const { return fd_; }
     int Take() { return std::exchange(fd_, -1); }
 
-private:
+  private:
     int fd_;
 };
 
@@ -75,7 +75,9 @@ MappedFile& MappedFile::operator=(MappedFile&& other) noexcept {
     return *this;
 }
 
-MappedFile::~MappedFile() { Release(); }
+MappedFile::~MappedFile() {
+    Release();
+}
 
 void MappedFile::Release() noexcept {
     if (data_ != nullptr) {
@@ -107,7 +109,9 @@ ExclusiveInputFile& ExclusiveInputFile::operator=(ExclusiveInputFile&& other) no
     return *this;
 }
 
-ExclusiveInputFile::~ExclusiveInputFile() { Release(); }
+ExclusiveInputFile::~ExclusiveInputFile() {
+    Release();
+}
 
 void ExclusiveInputFile::Release() noexcept {
     if (handle_ >= 0) {
@@ -167,7 +171,9 @@ OutputFile& OutputFile::operator=(OutputFile&& other) noexcept {
     return *this;
 }
 
-OutputFile::~OutputFile() { Release(); }
+OutputFile::~OutputFile() {
+    Release();
+}
 
 void OutputFile::Release() noexcept {
     if (handle_ >= 0) {

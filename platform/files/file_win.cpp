@@ -8,11 +8,13 @@
 namespace tavrin::platform {
 namespace {
 
-HANDLE AsHandle(std::intptr_t value) { return reinterpret_cast<HANDLE>(value); }
+HANDLE AsHandle(std::intptr_t value) {
+    return reinterpret_cast<HANDLE>(value);
+}
 
 // A kernel handle closed on every path.
 class ScopedHandle {
-public:
+  public:
     explicit ScopedHandle(HANDLE handle) : handle_(handle) {}
     ScopedHandle(const ScopedHandle&) = delete;
     ScopedHandle& operator=(const ScopedHandle&) = delete;
@@ -25,7 +27,7 @@ public:
     HANDLE Get() const { return handle_; }
     HANDLE Take() { return std::exchange(handle_, INVALID_HANDLE_VALUE); }
 
-private:
+  private:
     HANDLE handle_;
 };
 
@@ -44,7 +46,8 @@ std::optional<std::uint64_t> SizeOf(HANDLE file) {
 }
 
 void CloseIfValid(std::intptr_t& handle) noexcept {
-    HANDLE h = AsHandle(std::exchange(handle, reinterpret_cast<std::intptr_t>(INVALID_HANDLE_VALUE)));
+    HANDLE h =
+        AsHandle(std::exchange(handle, reinterpret_cast<std::intptr_t>(INVALID_HANDLE_VALUE)));
     if (h != INVALID_HANDLE_VALUE && h != nullptr) {
         CloseHandle(h);
     }
@@ -94,7 +97,9 @@ MappedFile& MappedFile::operator=(MappedFile&& other) noexcept {
     return *this;
 }
 
-MappedFile::~MappedFile() { Release(); }
+MappedFile::~MappedFile() {
+    Release();
+}
 
 void MappedFile::Release() noexcept {
     if (data_ != nullptr) {
@@ -126,9 +131,13 @@ ExclusiveInputFile& ExclusiveInputFile::operator=(ExclusiveInputFile&& other) no
     return *this;
 }
 
-ExclusiveInputFile::~ExclusiveInputFile() { Release(); }
+ExclusiveInputFile::~ExclusiveInputFile() {
+    Release();
+}
 
-void ExclusiveInputFile::Release() noexcept { CloseIfValid(handle_); }
+void ExclusiveInputFile::Release() noexcept {
+    CloseIfValid(handle_);
+}
 
 std::size_t ExclusiveInputFile::Read(void* buffer, std::size_t count) {
     std::size_t done = 0;
@@ -152,7 +161,9 @@ bool ExclusiveInputFile::SeekFromStart(std::uint64_t offset) {
            SetFilePointerEx(AsHandle(handle_), distance, nullptr, FILE_BEGIN) != 0;
 }
 
-std::optional<std::uint64_t> ExclusiveInputFile::Size() const { return SizeOf(AsHandle(handle_)); }
+std::optional<std::uint64_t> ExclusiveInputFile::Size() const {
+    return SizeOf(AsHandle(handle_));
+}
 
 // --- OutputFile -------------------------------------------------------------
 
@@ -165,7 +176,8 @@ std::optional<OutputFile> OutputFile::CreateAlways(const std::string& path) {
     return OutputFile(reinterpret_cast<std::intptr_t>(file.Take()));
 }
 
-OutputFile::OutputFile(OutputFile&& other) noexcept : handle_(std::exchange(other.handle_, kNoHandle)) {}
+OutputFile::OutputFile(OutputFile&& other) noexcept
+    : handle_(std::exchange(other.handle_, kNoHandle)) {}
 
 OutputFile& OutputFile::operator=(OutputFile&& other) noexcept {
     if (this != &other) {
@@ -175,16 +187,21 @@ OutputFile& OutputFile::operator=(OutputFile&& other) noexcept {
     return *this;
 }
 
-OutputFile::~OutputFile() { Release(); }
+OutputFile::~OutputFile() {
+    Release();
+}
 
-void OutputFile::Release() noexcept { CloseIfValid(handle_); }
+void OutputFile::Release() noexcept {
+    CloseIfValid(handle_);
+}
 
 bool OutputFile::Write(std::span<const std::uint8_t> bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
         const DWORD ask = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 30));
         DWORD put = 0;
-        if (WriteFile(AsHandle(handle_), bytes.data() + done, ask, &put, nullptr) == 0 || put != ask) {
+        if (WriteFile(AsHandle(handle_), bytes.data() + done, ask, &put, nullptr) == 0 ||
+            put != ask) {
             return false;
         }
         done += put;

@@ -23,10 +23,12 @@ TEST(CorkamiCorpusTest, EveryFileIsHandled) {
     for (const auto& entry : std::filesystem::directory_iterator(CorpusDir())) {
         // Named as a module whatever its own name, so every file is read.
         const std::string source = dir.File("source.exe");
-        std::filesystem::copy_file(entry.path(), source, std::filesystem::copy_options::overwrite_existing);
+        std::filesystem::copy_file(entry.path(), source,
+                                   std::filesystem::copy_options::overwrite_existing);
         const int count = InspectSource(source).groupCount;
         for (int index = 1; index <= count + 1; ++index) {
-            const ExtractReport report = ExtractIconGroupReporting(source, 0, dir.File("out.ico"), index);
+            const ExtractReport report =
+                ExtractIconGroupReporting(source, 0, dir.File("out.ico"), index);
             EXPECT_EQ(report.count, index <= count ? count : 0) << entry.path();
         }
         ++files;
@@ -40,7 +42,8 @@ TEST(CorkamiCorpusTest, TheIconSampleGivesItsOneGroup) {
         GTEST_SKIP() << "corpus not present";
     }
     test::TempDir dir;
-    const ExtractReport report = ExtractIconGroupReporting(source.string(), 0, dir.File("1.ico"), 1);
+    const ExtractReport report =
+        ExtractIconGroupReporting(source.string(), 0, dir.File("1.ico"), 1);
     EXPECT_EQ(report.count, 1);
     EXPECT_TRUE(report.written);
     EXPECT_GE(report.imageCount, 1u);

@@ -12,7 +12,7 @@ using test::ByteVector;
 using test::FixturePath;
 
 class ExtractIconGroupTest : public testing::Test {
-protected:
+  protected:
     // The sample module under another name, to try what the name decides.
     std::string SampleAs(const std::string& name) {
         std::filesystem::copy_file(FixturePath("sample.dll"), dir_.Path() / name);
@@ -26,8 +26,8 @@ TEST_F(ExtractIconGroupTest, TheKindComesFromTheLastThreeCharacters) {
     const struct {
         const char* name;
         int count;
-    } cases[] = {{"copy.exe", 3}, {"COPY.EXE", 3}, {"copy.icl", 3}, {"copyexe", 3},
-                 {"copy.txt", 0}, {"copy.exe.bak", 0}, {"copy.ico", 1}};
+    } cases[] = {{"a.exe", 3}, {"B.EXE", 3},     {"c.icl", 3}, {"dexe", 3},
+                 {"e.txt", 0}, {"f.exe.bak", 0}, {"g.ico", 1}};
     for (const auto& c : cases) {
         const std::string source = SampleAs(c.name);
         const std::string out = dir_.File(std::string(c.name) + "-1.ico");
@@ -58,8 +58,7 @@ TEST_F(ExtractIconGroupTest, OnlyModeZeroWithAnOutputPathDoesAnything) {
 
 TEST_F(ExtractIconGroupTest, AnOutputPathOfAnotherKindIsCountedButNotWritten) {
     const std::string source = FixturePath("sample.dll");
-    const ExtractReport report =
-        ExtractIconGroupReporting(source, 0, dir_.File("1.png"), 2);
+    const ExtractReport report = ExtractIconGroupReporting(source, 0, dir_.File("1.png"), 2);
     EXPECT_EQ(report.count, 3);
     EXPECT_FALSE(report.written);
     EXPECT_EQ(report.problem, ExtractProblem::kOutputNotIco);
@@ -83,7 +82,8 @@ TEST_F(ExtractIconGroupTest, SourcesWithoutGroupsWriteNothingForAnyIndex) {
     std::filesystem::create_directory(dir_.Path() / "out");
     for (const auto& c : cases) {
         for (int index = 1; index <= 100; ++index) {
-            const std::string out = (dir_.Path() / "out" / (std::to_string(index) + ".ico")).string();
+            const std::string out =
+                (dir_.Path() / "out" / (std::to_string(index) + ".ico")).string();
             const ExtractReport report = ExtractIconGroupReporting(c.source, 0, out, index);
             EXPECT_EQ(report.count, 0);
             EXPECT_EQ(report.problem, c.problem) << c.source;
@@ -100,7 +100,8 @@ TEST_F(ExtractIconGroupTest, HigherFilesFromAnEarlierExtractionStay) {
     }
     const std::string source = FixturePath("sample.dll");
     for (int index = 1; index <= 100; ++index) {
-        ExtractIconGroup(source.c_str(), 0, dir_.File(std::to_string(index) + ".ico").c_str(), index);
+        ExtractIconGroup(source.c_str(), 0, dir_.File(std::to_string(index) + ".ico").c_str(),
+                         index);
     }
     for (int index = 1; index <= 10; ++index) {
         const auto bytes = test::ReadFileBytes(dir_.File(std::to_string(index) + ".ico"));

@@ -145,8 +145,8 @@ TEST(IcoReaderTest, AnIconFileWithNoImagesIsWrittenAsSixBytes) {
 TEST(IcoReaderTest, AFileHeldWithoutReadSharingCannotBeRead) {
     test::TempDir dir;
     test::WriteFileBytes(dir.File("held.ico"), test::IcoFile({test::DibImage(16, 16, 4)}));
-    HANDLE held = CreateFileA(dir.File("held.ico").c_str(), GENERIC_READ, 0, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE held = CreateFileA(dir.File("held.ico").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     EXPECT_EQ(ReadIcoFileReporting(dir.File("held.ico")).problem, IcoReadProblem::kUnreadable);
     EXPECT_EQ(ExtractIconGroup(dir.File("held.ico").c_str(), 0, dir.File("1.ico").c_str(), 1), 1);

@@ -35,15 +35,15 @@ ByteVector Serialized(const IconImageSet& set) {
 
 TEST(IcoWriterTest, LaysOutEveryDepthAsTheFormatSays) {
     const std::vector<ByteVector> images = {
-        test::DibImage(16, 16, 1), test::DibImage(32, 32, 4), test::DibImage(32, 32, 8),
+        test::DibImage(16, 16, 1),  test::DibImage(32, 32, 4),    test::DibImage(32, 32, 8),
         test::DibImage(48, 48, 24), test::DibImage(256, 256, 32), test::PngImage(256, 256, 8, 6)};
     const ByteVector file = Serialized(SetOf(images));
     EXPECT_EQ(file, test::ExpectedIco(images));
     // Spot checks of the layout that the expectation itself relies on.
-    EXPECT_EQ(file[6 + 2], 2);               // 1 bit: two colours
-    EXPECT_EQ(file[6 + 16 + 2], 16);         // 4 bits: sixteen
-    EXPECT_EQ(file[6 + 32 + 2], 0);          // 8 bits: none
-    EXPECT_EQ(file[6 + 64], 0);              // width 256 is written as 0
+    EXPECT_EQ(file[6 + 2], 2);                             // 1 bit: two colours
+    EXPECT_EQ(file[6 + 16 + 2], 16);                       // 4 bits: sixteen
+    EXPECT_EQ(file[6 + 32 + 2], 0);                        // 8 bits: none
+    EXPECT_EQ(file[6 + 64], 0);                            // width 256 is written as 0
     EXPECT_EQ(test::GetLe(file, 6 + 6 * 16 + 20, 4), 0u);  // biSizeImage zeroed
 }
 
@@ -52,15 +52,17 @@ TEST(IcoWriterTest, KeepsTheHeldBytesAndPngImagesUnchanged) {
     const ByteVector png = test::PngImage(256, 256, 8, 6);
     const IconImageSet set = SetOf({dib, png});
     const ByteVector file = Serialized(set);
-    EXPECT_EQ(test::GetLe(ByteVector(set.images[0].bytes().begin(), set.images[0].bytes().end()), 20, 4),
-              0xCAFEBABEu);
+    EXPECT_EQ(
+        test::GetLe(ByteVector(set.images[0].bytes().begin(), set.images[0].bytes().end()), 20, 4),
+        0xCAFEBABEu);
     const auto written = test::ImagesOfIco(file);
     EXPECT_EQ(written[1], png);
     EXPECT_EQ(test::GetLe(written[0], 20, 4), 0u);
 }
 
 TEST(IcoWriterTest, ImagesShorterThanTheirHeaderAreNeverReadPastTheirEnd) {
-    const std::vector<ByteVector> images = {ByteVector(22, 0xAB), ByteVector(3, 0xCD), ByteVector{}};
+    const std::vector<ByteVector> images = {ByteVector(22, 0xAB), ByteVector(3, 0xCD),
+                                            ByteVector{}};
     const ByteVector file = Serialized(SetOf(images));
     EXPECT_EQ(file, test::ExpectedIco(images));
     EXPECT_EQ(file.size(), 6u + 3 * 16 + 22 + 3);

@@ -31,11 +31,11 @@ TEST(IconImageTest, DescribesABitmapFromItsHeader) {
         ByteVector bytes;
         std::int32_t width, height, bitsPerPixel;
     } cases[] = {
-        {Header(32, 64, 1, 8), 32, 32, 8},   // biHeight counts XOR and AND bitmaps
-        {Header(32, 65, 1, 4), 32, 32, 4},   // halved toward zero
+        {Header(32, 64, 1, 8), 32, 32, 8},            // biHeight counts XOR and AND bitmaps
+        {Header(32, 65, 1, 4), 32, 32, 4},            // halved toward zero
         {Header(16, 0xFFFFFFE1u, 1, 1), 16, -15, 1},  // -31 / 2 toward zero
         {Header(256, 512, 1, 32), 256, 256, 32},
-        {Header(32, 64, 2, 4), 32, 32, 8},   // planes times bit count
+        {Header(32, 64, 2, 4), 32, 32, 8},  // planes times bit count
         {Header(1, 2, 0xFFFF, 0xFFFF), 1, 1, static_cast<std::int32_t>(0xFFFE0001u)},
     };
     for (const auto& c : cases) {

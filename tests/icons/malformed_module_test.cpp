@@ -47,7 +47,8 @@ struct Outcome {
 Outcome ExtractFirst(const ByteVector& module) {
     test::TempDir dir;
     test::WriteFileBytes(dir.File("m.dll"), module);
-    const ExtractReport report = ExtractIconGroupReporting(dir.File("m.dll"), 0, dir.File("1.ico"), 1);
+    const ExtractReport report =
+        ExtractIconGroupReporting(dir.File("m.dll"), 0, dir.File("1.ico"), 1);
     return {report.count, std::filesystem::exists(dir.File("1.ico")), report.problem};
 }
 
@@ -71,32 +72,41 @@ TEST(MalformedModuleTest, EachFaultHasItsOwnClearResult) {
         std::function<void(ByteVector&)> damage;
         Outcome expected;
     } cases[] = {
-        {"header offset past the end", [](ByteVector& b) { Put(b, 0x3C, 0x7FFFFFF0); },
+        {"header offset past the end",
+         [](ByteVector& b) { Put(b, 0x3C, 0x7FFFFFF0); },
          {0, false, ExtractProblem::kNotAModule}},
-        {"no PE signature", [](ByteVector& b) { b[0x40] = 'X'; },
+        {"no PE signature",
+         [](ByteVector& b) { b[0x40] = 'X'; },
          {0, false, ExtractProblem::kNotAModule}},
-        {"unknown optional header", [&](ByteVector& b) { Put(b, pe.optionalHeader, 0x107, 2); },
+        {"unknown optional header",
+         [&](ByteVector& b) { Put(b, pe.optionalHeader, 0x107, 2); },
          {0, false, ExtractProblem::kNotAModule}},
         {"no resource directory slot",
          [&](ByteVector& b) { Put(b, pe.resourceDirectoryEntry - 4 - 16, 2); },
          {0, false, ExtractProblem::kNoIconGroups}},
-        {"no resource directory", [&](ByteVector& b) { Put(b, pe.resourceDirectoryEntry, 0); },
+        {"no resource directory",
+         [&](ByteVector& b) { Put(b, pe.resourceDirectoryEntry, 0); },
          {0, false, ExtractProblem::kNoIconGroups}},
         {"resource directory outside every section",
          [&](ByteVector& b) { Put(b, pe.resourceDirectoryEntry, 0x900000); },
          {0, false, ExtractProblem::kNoIconGroups}},
-        {"root count past the end", [&](ByteVector& b) { Put(b, pe.rootTable + 14, 0xFFFF, 2); },
+        {"root count past the end",
+         [&](ByteVector& b) { Put(b, pe.rootTable + 14, 0xFFFF, 2); },
          {0, false, ExtractProblem::kNoIconGroups}},
         {"names table pointing at the root",
          [&](ByteVector& b) { Put(b, groupType + 4, 0x80000000u); },
          {2, false, ExtractProblem::kGroupUnreadable}},
-        {"image data past the end", [&](ByteVector& b) { Put(b, pe.dataEntries[0], 0x7FFF0000); },
+        {"image data past the end",
+         [&](ByteVector& b) { Put(b, pe.dataEntries[0], 0x7FFF0000); },
          {2, false, ExtractProblem::kGroupUnreadable}},
-        {"image size past the end", [&](ByteVector& b) { Put(b, pe.dataEntries[1] + 4, 0x10000000); },
+        {"image size past the end",
+         [&](ByteVector& b) { Put(b, pe.dataEntries[1] + 4, 0x10000000); },
          {2, false, ExtractProblem::kGroupUnreadable}},
-        {"group shorter than its entries", [&](ByteVector& b) { Put(b, pe.dataEntries[4] + 4, 6 + 14); },
+        {"group shorter than its entries",
+         [&](ByteVector& b) { Put(b, pe.dataEntries[4] + 4, 6 + 14); },
          {2, false, ExtractProblem::kGroupUnreadable}},
-        {"section count past the end", [](ByteVector& b) { Put(b, 0x40 + 6, 0xFFFF, 2); },
+        {"section count past the end",
+         [](ByteVector& b) { Put(b, 0x40 + 6, 0xFFFF, 2); },
          {2, true, ExtractProblem::kNone}},
     };
     for (const auto& c : cases) {
@@ -112,12 +122,14 @@ TEST(MalformedModuleTest, EachFaultHasItsOwnClearResult) {
 TEST(MalformedModuleTest, ANameThatCannotBeReadIsNotCounted) {
     test::BuiltPe pe = TwoGroupModule();
     // The named group's entry is the first of the name table.
-    const std::size_t nameTable = pe.rootTable + (test::GetLe(pe.bytes, pe.typeEntries[1] + 4, 4) & 0x7FFFFFFF);
+    const std::size_t nameTable =
+        pe.rootTable + (test::GetLe(pe.bytes, pe.typeEntries[1] + 4, 4) & 0x7FFFFFFF);
     Put(pe.bytes, nameTable + 16, 0x80000000u | 0x7FFFFFF0u);
     const Module module = Module::FromBytes(pe.bytes);
     ASSERT_NE(module.Resources(), nullptr);
     EXPECT_EQ(module.Resources()->CountNames(kResourceTypeGroupIcon), 1u);
-    EXPECT_EQ(module.Resources()->NameAt(kResourceTypeGroupIcon, 0), ResourceName(std::uint16_t{5}));
+    EXPECT_EQ(module.Resources()->NameAt(kResourceTypeGroupIcon, 0),
+              ResourceName(std::uint16_t{5}));
 }
 
 TEST(MalformedModuleTest, EveryTruncationEndsCleanly) {

@@ -21,7 +21,7 @@ std::vector<ByteVector> ImagesOfFixtureIcon(const std::string& name) {
 }
 
 class ModuleGroupsTest : public testing::TestWithParam<const char*> {
-protected:
+  protected:
     std::string Module() const { return FixturePath(GetParam()); }
 
     int Extract(int index, const std::string& out) const {
@@ -64,9 +64,9 @@ TEST_P(ModuleGroupsTest, TheDirectoryFollowsTheImageNotTheGroupEntry) {
     Extract(5, dir_.File("5.ico"));
     const auto written = test::ReadFileBytes(dir_.File("5.ico"));
     ASSERT_TRUE(written);
-    EXPECT_EQ((*written)[6], 32);     // the group entry says 48
+    EXPECT_EQ((*written)[6], 32);  // the group entry says 48
     EXPECT_EQ((*written)[6 + 1], 32);
-    EXPECT_EQ((*written)[6 + 2], 0);  // 8 bits: no colour count
+    EXPECT_EQ((*written)[6 + 2], 0);                       // 8 bits: no colour count
     EXPECT_EQ(test::GetLe(*written, 6 + 16 + 20, 4), 0u);  // biSizeImage
 }
 
@@ -109,7 +109,8 @@ TEST_P(LanguagesTest, PicksNeutralThenEnglishThenTheFirstListed) {
     for (int index = 1; index <= 3; ++index) {
         const std::string out = dir.File(std::to_string(index) + ".ico");
         EXPECT_EQ(ExtractIconGroup(module.c_str(), 0, out.c_str(), index), 3);
-        EXPECT_EQ(test::ReadFileBytes(out), test::ExpectedIco(ImagesOfFixtureIcon(expected[index - 1])))
+        EXPECT_EQ(test::ReadFileBytes(out),
+                  test::ExpectedIco(ImagesOfFixtureIcon(expected[index - 1])))
             << index;
     }
 }

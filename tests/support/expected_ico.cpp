@@ -27,9 +27,16 @@ std::uint32_t BigField(const ByteVector& image, std::size_t offset) {
 
 }  // namespace
 
+ByteVector IcoHeader(std::size_t count) {
+    ByteVector out;
+    PutLe(out, 0, 2);  // reserved
+    PutLe(out, 1, 2);  // type: icon
+    PutLe(out, count, 2);
+    return out;
+}
+
 void PutLe(ByteVector& out, std::uint64_t value, int bytes) {
     for (int i = 0; i < bytes; ++i) {
-        // Fields wider than the value are padded with zeros.
         out.push_back(i < 8 ? static_cast<std::uint8_t>(value >> (8 * i)) : 0);
     }
 }
@@ -39,11 +46,8 @@ std::uint32_t GetLe(const ByteVector& in, std::size_t offset, int bytes) {
 }
 
 ByteVector ExpectedIco(const std::vector<ByteVector>& images) {
-    ByteVector out;
-    PutLe(out, 0, 2);
-    PutLe(out, 1, 2);
-    PutLe(out, images.size(), 2);
-    std::uint32_t offset = static_cast<std::uint32_t>(6 + 16 * images.size());
+    ByteVector out = IcoHeader(images.size());
+    std::uint32_t offset = static_cast<std::uint32_t>(out.size() + 16 * images.size());
     for (const ByteVector& image : images) {
         std::uint32_t width, height, planes, bitCount;
         if (IsPng(image)) {
@@ -114,7 +118,8 @@ ByteVector DibImage(std::int32_t width, std::int32_t height, std::uint16_t bitCo
 
 ByteVector PngImage(std::uint32_t width, std::uint32_t height, std::uint8_t depth,
                     std::uint8_t colourType) {
-    ByteVector image = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 0, 0, 0, 13, 'I', 'H', 'D', 'R'};
+    ByteVector image = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A,
+                        0,    0,   0,   13,  'I',  'H',  'D',  'R'};
     for (std::uint32_t value : {width, height}) {
         for (int shift = 24; shift >= 0; shift -= 8) {
             image.push_back(static_cast<std::uint8_t>(value >> shift));
@@ -125,11 +130,8 @@ ByteVector PngImage(std::uint32_t width, std::uint32_t height, std::uint8_t dept
 }
 
 ByteVector IcoFile(const std::vector<ByteVector>& images) {
-    ByteVector out;
-    PutLe(out, 0, 2);
-    PutLe(out, 1, 2);
-    PutLe(out, images.size(), 2);
-    std::uint32_t offset = static_cast<std::uint32_t>(6 + 16 * images.size());
+    ByteVector out = IcoHeader(images.size());
+    std::uint32_t offset = static_cast<std::uint32_t>(out.size() + 16 * images.size());
     for (const ByteVector& image : images) {
         PutLe(out, 0x20202020, 4);  // width, height, colours, reserved: ignored by readers
         PutLe(out, 1, 2);

@@ -14,6 +14,9 @@ ByteVector ExpectedIco(const std::vector<ByteVector>& images);
 // The images of an ICO file, by its directory, as a test knows them.
 std::vector<ByteVector> ImagesOfIco(const ByteVector& ico);
 
+// The 6-byte header of an ICO file with `count` images.
+ByteVector IcoHeader(std::size_t count);
+
 // Little-endian helpers for building and checking test bytes.
 void PutLe(ByteVector& out, std::uint64_t value, int bytes);
 std::uint32_t GetLe(const ByteVector& in, std::size_t offset, int bytes);

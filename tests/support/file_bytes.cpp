@@ -15,7 +15,8 @@ std::optional<ByteVector> ReadFileBytes(const std::string& path) {
 
 void WriteFileBytes(const std::string& path, const ByteVector& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
 }
 
 std::string FixturePath(const std::string& name) {

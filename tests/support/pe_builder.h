@@ -29,7 +29,7 @@ struct BuiltPe {
     std::size_t optionalHeader = 0;  // file offsets of the parts
     std::size_t resourceDirectoryEntry = 0;
     std::size_t sectionTable = 0;
-    std::size_t rootTable = 0;            // the resource section's start
+    std::size_t rootTable = 0;             // the resource section's start
     std::vector<std::size_t> dataEntries;  // one per resource, in given order
     std::vector<std::size_t> typeEntries;  // root entries, sorted as stored
 };

@@ -7,7 +7,7 @@
 namespace tavrin::test {
 
 class TempDir {
-public:
+  public:
     TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
@@ -17,7 +17,7 @@ public:
     // The path of `name` inside the folder, as the engine takes paths.
     std::string File(const std::string& name) const { return (path_ / name).string(); }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
