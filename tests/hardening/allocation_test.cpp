@@ -4,63 +4,14 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
 #include <functional>
-#include <new>
 
 #include "icons/ico_file.h"
 #include "icons/module.h"
+#include "tests/hardening/allocation_watch.h"
 #include "tests/hardening/raw_directory.h"
 #include "tests/support/expected_ico.h"
 #include "tests/support/temp_dir.h"
-
-namespace {
-
-std::atomic<bool> g_watching{false};
-std::atomic<std::size_t> g_largest{0};
-
-}  // namespace
-
-// Every allocation of this test program passes here, so a test can see the
-// largest one made while it watches. All plain forms are replaced together,
-// so that each delete meets the allocator of its new.
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
-    if (g_watching && size > g_largest) {
-        g_largest = size;
-    }
-    return std::malloc(size == 0 ? 1 : size);
-}
-void* operator new(std::size_t size) {
-    if (void* memory = operator new(size, std::nothrow)) {
-        return memory;
-    }
-    throw std::bad_alloc();
-}
-void* operator new[](std::size_t size) {
-    return operator new(size);
-}
-void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
-    return operator new(size, std::nothrow);
-}
-void operator delete(void* memory) noexcept {
-    std::free(memory);
-}
-void operator delete(void* memory, std::size_t) noexcept {
-    std::free(memory);
-}
-void operator delete(void* memory, const std::nothrow_t&) noexcept {
-    std::free(memory);
-}
-void operator delete[](void* memory) noexcept {
-    std::free(memory);
-}
-void operator delete[](void* memory, std::size_t) noexcept {
-    std::free(memory);
-}
-void operator delete[](void* memory, const std::nothrow_t&) noexcept {
-    std::free(memory);
-}
 
 namespace tavrin::icons {
 namespace {
@@ -68,11 +19,7 @@ namespace {
 // The largest allocation that `run` makes.
 template <typename Run>
 std::size_t LargestAllocation(Run run) {
-    g_largest = 0;
-    g_watching = true;
-    run();
-    g_watching = false;
-    return g_largest;
+    return test::AllocationsOf(run).largest;
 }
 
 constexpr std::size_t kSmall = 16 * 1024;  // far below what the counts claim
