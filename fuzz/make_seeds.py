@@ -5,7 +5,7 @@ the same bytes."""
 
 import os
 
-from pe_build import dib, group, ico, pe, png
+from pe_build import dib, group, ico, ne, pe, png
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 RT_ICON, RT_GROUP_ICON, RT_STRING = 3, 14, 6
@@ -43,6 +43,16 @@ def main():
         RT_ICON: {5: {0x804: true32}},
         RT_GROUP_ICON: {'a': {0: group([5, 5, 5])}, 'B': {0: group([5])}},
     }, machine=0x1C4))
+
+    # 16-bit modules: the group entries give each image's real length.
+    write('module', 'two-groups-16bit.dll', ne({
+        RT_ICON: {1: small4, 2: small1},
+        RT_GROUP_ICON: {'APP': group([1, 2], [len(small4), len(small1)]), 5: group([2])},
+    }))
+    write('module', 'coarse-alignment-16bit.exe', ne({
+        RT_GROUP_ICON: {1: group([9], [40])},
+        RT_ICON: {9: true32},
+    }, shift=9))
 
     write('ico', 'three-images.ico', ico([small4, true32, picture]))
     write('ico', 'empty.ico', ico([]))

@@ -113,6 +113,29 @@ def deep_and_self_pointing():
     return pe_image(bytes(s.data))
 
 
+def ne_many_long_names(records):
+    """A 16-bit module whose resource table repeats a record of 65535
+    groups, every one named by the same 255-character text."""
+    out = bytearray(0x40)
+    out[0:2] = b'MZ'
+    struct.pack_into('<I', out, 0x3C, 0x40)
+    header = bytearray(0x40)
+    header[0:2] = b'NE'
+    # The resident names table is said to follow at once; only its being
+    # elsewhere than the resource table matters.
+    struct.pack_into('<HH', header, 0x24, 0x40, 0x42)
+    table = bytearray(struct.pack('<H', 0))
+    # A first record whose 22 entries hold the name text.
+    table += struct.pack('<HHI', 0x8001, 22, 0)
+    name_at = len(table)
+    table += bytes([255]) + b'A' * 255 + bytes(22 * 12 - 256)
+    entry = struct.pack('<HHHHHH', 0, 0, 0, name_at, 0, 0)
+    for _ in range(records):
+        table += struct.pack('<HHI', 0x800E, 65535, 0) + entry * 65535
+    table += b'\0\0'
+    return bytes(out + header + table)
+
+
 def ico_overlapping(total_size):
     """An icon file of `total_size` bytes whose 65535 entries all cover
     every byte after the directory."""
@@ -143,6 +166,7 @@ def main():
         'group-65535-of-one-3kb-image.dll': lambda: one_image_many_times(3000),
         'groups-100-of-65535-4kb-images.dll': lambda: one_image_many_times(4096, 100),
         'sliding-language-tables.dll': sliding_language_tables,
+        'ne-84-records-of-65535-long-names.dll': lambda: ne_many_long_names(84),
         'self-pointing.dll': deep_and_self_pointing,
         'ico-65535-overlapping-64mb.ico': lambda: ico_overlapping(64 << 20),
         'ico-65535-images-64mb.ico': lambda: ico_many_images(65535, 1008),

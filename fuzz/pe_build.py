@@ -163,3 +163,50 @@ def pe_image(section, plus=False, machine=None, empty_sections=0):
     head = bytes(dos) + b'PE\0\0' + file_header + bytes(optional) + empty + section_header
     head += bytes(raw_at - len(head))
     return head + section + bytes(raw_size - len(section))
+
+
+def ne(tree, shift=4, names_first=None):
+    """A 16-bit NE module with the numbered types of `tree` ({type: {name:
+    bytes}}, names int or str), each type one record, data aligned to
+    1 << shift bytes."""
+    header_at = 0x40
+    table_at = header_at + 0x40
+    texts = bytearray()
+    records = bytearray(struct.pack('<H', shift))
+    text_fixups = []  # (position in records, text)
+    data_fixups = []  # (position in records, bytes)
+    for type_id, resources in tree.items():
+        records += struct.pack('<HHI', type_id | 0x8000, len(resources), 0)
+        for name, blob in resources.items():
+            at = len(records)
+            records += struct.pack('<HHHHHH', 0, 0, 0x0C50, 0, 0, 0)
+            if isinstance(name, int):
+                struct.pack_into('<H', records, at + 6, name | 0x8000)
+            else:
+                text_fixups.append((at + 6, name))
+            data_fixups.append((at, blob))
+    records += b'\0\0'
+    for at, text in text_fixups:
+        struct.pack_into('<H', records, at, len(records) + len(texts))
+        encoded = text.encode('ascii')
+        texts += bytes([len(encoded)]) + encoded
+    texts += b'\0'
+    table = records + texts
+
+    unit = 1 << shift
+    body_at = (table_at + len(table) + unit - 1) // unit * unit
+    body = bytearray()
+    for at, blob in data_fixups:
+        offset = body_at + len(body)
+        units = (len(blob) + unit - 1) // unit
+        struct.pack_into('<HH', table, at, offset >> shift, units)
+        body += blob + b'\xcc' * (units * unit - len(blob))
+
+    dos = bytearray(0x40)
+    dos[0:2] = b'MZ'
+    struct.pack_into('<I', dos, 0x3C, header_at)
+    header = bytearray(0x40)
+    header[0:2] = b'NE'
+    struct.pack_into('<HH', header, 0x24, table_at - header_at, table_at - header_at + len(table))
+    head = bytes(dos) + bytes(header) + bytes(table)
+    return head + bytes(body_at - len(head)) + bytes(body)
