@@ -13,4 +13,9 @@ wine_prepare() {
     wineboot -i >/dev/null 2>&1 || true
     wineserver -w || true
   fi
+  # The caption buttons' glyphs come from Marlett, which a new prefix lacks.
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  if [ -f /usr/share/wine/fonts/marlett.ttf ] && [ ! -f "$fonts/marlett.ttf" ]; then
+    mkdir -p "$fonts" && cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
+  fi
 }
