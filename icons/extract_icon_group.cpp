@@ -97,11 +97,7 @@ ExtractReport ExtractIconGroupReporting(std::string_view source, int mode, std::
         // The group is taken from the open module at the position found;
         // for a module with unique group names that is the group of the
         // found name.
-        const ResourceTable& resources = *module->Resources();
-        const auto group = resources.DataAt(kResourceTypeGroupIcon, *g_enumeration.foundPosition);
-        if (group) {
-            set = BuildIconGroup(resources, *group);
-        }
+        set = BuildIconGroupAt(*module->Resources(), *g_enumeration.foundPosition);
     }
     if (!set) {
         if (report.problem == ExtractProblem::kNone) {

@@ -21,9 +21,18 @@ using ByteSink = std::function<bool(Bytes)>;
 // would not fit the format's 32 bits.
 std::optional<std::uint64_t> IcoFileSize(const IconImageSet& set);
 
+// The largest icon file written. No icon needs more; only a group or file
+// that lists its images many times over comes near, and this bounds the time
+// and disk space one extraction can take.
+inline constexpr std::uint64_t kMaxIcoFileSize = std::uint64_t{256} << 20;
+
+// IcoFileSize when the file is no larger than kMaxIcoFileSize, else none.
+std::optional<std::uint64_t> WritableIcoFileSize(const IconImageSet& set);
+
 // Lays out `set` as an ICO file: header, directory from the images' own
 // headers, images packed in order, and a DIB's biSizeImage written as 0.
-// False when the set does not fit the format or the sink refused bytes.
+// False when the set does not fit the format or kMaxIcoFileSize, or the sink
+// refused bytes.
 bool SerializeIco(const IconImageSet& set, const ByteSink& sink);
 
 // Writes `set` to `path`, replacing any file there. A failed write leaves

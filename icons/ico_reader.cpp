@@ -26,6 +26,10 @@ IcoReadResult ReadIco(std::uint64_t size,
     if (head.U16(0) != 0 || head.U16(2) != kIconType) {
         return notAnIconFile;
     }
+    // The directory must fit the file before it is allocated.
+    if (!Fits(size, kIcoHeaderSize, std::uint64_t{kIcoEntrySize} * count)) {
+        return notAnIconFile;
+    }
     std::vector<std::uint8_t> directory(kIcoEntrySize * count);
     if (!read(kIcoHeaderSize, directory)) {
         return notAnIconFile;

@@ -29,7 +29,11 @@ std::uint8_t ColourCount(std::int32_t bitsPerPixel) {
 // Gathers small pieces into large writes; large pieces pass straight on.
 class BufferedSink {
   public:
-    explicit BufferedSink(const ByteSink& sink) : sink_(sink) { buffer_.reserve(kCapacity); }
+    // Room for the whole file when it is small, so a small icon costs no
+    // megabyte of buffer.
+    BufferedSink(const ByteSink& sink, std::uint64_t fileSize) : sink_(sink) {
+        buffer_.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(kCapacity, fileSize)));
+    }
 
     bool Put(Bytes bytes) {
         if (buffer_.size() + bytes.size() > kCapacity && !Flush()) {
@@ -67,8 +71,17 @@ std::optional<std::uint64_t> IcoFileSize(const IconImageSet& set) {
     return offset;
 }
 
+std::optional<std::uint64_t> WritableIcoFileSize(const IconImageSet& set) {
+    const auto size = IcoFileSize(set);
+    if (!size || *size > kMaxIcoFileSize) {
+        return std::nullopt;
+    }
+    return size;
+}
+
 bool SerializeIco(const IconImageSet& set, const ByteSink& sink) {
-    if (set.images.size() > UINT16_MAX || !IcoFileSize(set)) {
+    const auto fileSize = WritableIcoFileSize(set);
+    if (set.images.size() > UINT16_MAX || !fileSize) {
         return false;
     }
     std::vector<std::uint8_t> head;
@@ -89,7 +102,7 @@ bool SerializeIco(const IconImageSet& set, const ByteSink& sink) {
         offset += image.size;
     }
 
-    BufferedSink out(sink);
+    BufferedSink out(sink, *fileSize);
     if (!out.Put(head)) {
         return false;
     }
@@ -113,7 +126,7 @@ bool SerializeIco(const IconImageSet& set, const ByteSink& sink) {
 }
 
 bool WriteIcoFileReporting(const IconImageSet& set, const std::string& path) {
-    if (set.images.size() > UINT16_MAX || !IcoFileSize(set)) {
+    if (set.images.size() > UINT16_MAX || !WritableIcoFileSize(set)) {
         return false;  // checked first, so no file is replaced for nothing
     }
     auto file = platform::OutputFile::CreateAlways(path);

@@ -82,6 +82,14 @@ std::optional<IconImageSet> BuildIconGroup(const ResourceTable& resources,
     return set;
 }
 
+std::optional<IconImageSet> BuildIconGroupAt(const ResourceTable& resources, std::size_t position) {
+    const auto group = resources.DataAt(kResourceTypeGroupIcon, position);
+    if (!group) {
+        return std::nullopt;
+    }
+    return BuildIconGroup(resources, *group);
+}
+
 std::optional<IconImageSet> LoadIconGroup(const std::string& modulePath, const ResourceName& name) {
     const Module module = OpenIconSourceModule(modulePath);
     if (module.Resources() == nullptr) {

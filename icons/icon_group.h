@@ -16,6 +16,10 @@ namespace tavrin::icons {
 std::optional<IconImageSet> BuildIconGroup(const ResourceTable& resources,
                                            const ResourceData& group);
 
+// The group at `position` among the module's groups in stored order, built
+// as above; none when there is no such group or it cannot be built.
+std::optional<IconImageSet> BuildIconGroupAt(const ResourceTable& resources, std::size_t position);
+
 // Opens the module at `modulePath` and builds its group `name`.
 std::optional<IconImageSet> LoadIconGroup(const std::string& modulePath, const ResourceName& name);
 

@@ -1,6 +1,7 @@
 #include "icons/ne_resource_table.h"
 
 #include <algorithm>
+#include <map>
 #include <utility>
 
 namespace tavrin::icons {
@@ -23,96 +24,12 @@ constexpr std::uint64_t kNameInfoId = 6;
 // resource table to a length-prefixed name.
 constexpr std::uint16_t kIntegerId = 0x8000;
 
-struct NeResource {
-    ResourceName name;
-    std::optional<Bytes> data;  // none when it does not lie inside the file
-};
-
-struct NeType {
-    std::uint16_t id;
-    std::vector<NeResource> resources;  // in stored order
-};
-
-class NeResourceTable final : public ResourceTable {
-  public:
-    explicit NeResourceTable(std::vector<NeType> types) : types_(std::move(types)) {}
-
-    std::size_t CountNames(std::uint16_t type) const override { return ResourcesOf(type).size(); }
-
-    std::optional<ResourceName> NameAt(std::uint16_t type, std::size_t position) const override {
-        const auto resources = ResourcesOf(type);
-        if (position >= resources.size()) {
-            return std::nullopt;
-        }
-        return resources[position].name;
-    }
-
-    std::optional<ResourceData> DataAt(std::uint16_t type, std::size_t position) const override {
-        const auto resources = ResourcesOf(type);
-        if (position >= resources.size()) {
-            return std::nullopt;
-        }
-        return DataOf(resources[position]);
-    }
-
-    std::optional<ResourceData> Find(std::uint16_t type, const ResourceName& name) const override {
-        for (const NeResource& resource : ResourcesOf(type)) {
-            if (SameResourceName(resource.name, name)) {
-                return DataOf(resource);
-            }
-        }
-        return std::nullopt;
-    }
-
-    std::vector<std::optional<ResourceData>> FindNumbered(
-        std::uint16_t type, std::span<const std::uint16_t> ids) const override {
-        const auto resources = ResourcesOf(type);
-        // Index the numbered names once; the first of a repeated id wins, as
-        // a linear search would find it.
-        std::vector<std::pair<std::uint16_t, std::size_t>> index;
-        for (std::size_t i = 0; i < resources.size(); ++i) {
-            if (const auto* number = std::get_if<std::uint16_t>(&resources[i].name)) {
-                index.emplace_back(*number, i);
-            }
-        }
-        std::stable_sort(index.begin(), index.end(),
-                         [](const auto& a, const auto& b) { return a.first < b.first; });
-        std::vector<std::optional<ResourceData>> found(ids.size());
-        for (std::size_t k = 0; k < ids.size(); ++k) {
-            const auto hit = std::lower_bound(
-                index.begin(), index.end(), ids[k],
-                [](const auto& entry, std::uint16_t id) { return entry.first < id; });
-            if (hit != index.end() && hit->first == ids[k]) {
-                found[k] = DataOf(resources[hit->second]);
-            }
-        }
-        return found;
-    }
-
-  private:
-    // The resources of the first record of the numbered `type`; a type
-    // named by text never matches a number.
-    std::span<const NeResource> ResourcesOf(std::uint16_t type) const {
-        if ((type & kIntegerId) != 0) {
-            return {};
-        }
-        const auto stored = static_cast<std::uint16_t>(type | kIntegerId);
-        for (const NeType& record : types_) {
-            if (record.id == stored) {
-                return record.resources;
-            }
-        }
-        return {};
-    }
-
-    static std::optional<ResourceData> DataOf(const NeResource& resource) {
-        if (!resource.data) {
-            return std::nullopt;
-        }
-        return ResourceData{*resource.data, true};
-    }
-
-    std::vector<NeType> types_;
+// The first record of a numbered type: where its NAMEINFOs lie. Resources
+// are read from the file when asked for, so memory does not grow with the
+// number of records or names the file claims.
+struct NeTypeRecord {
+    std::uint64_t names;  // file offset of the first NAMEINFO
+    std::uint16_t count;
 };
 
 // The name `id` of a NAMEINFO: a number, or the length-prefixed ANSI text at
@@ -132,15 +49,128 @@ std::optional<ResourceName> ReadName(Bytes file, std::uint64_t table, std::uint1
     return std::u16string(chars.begin(), chars.end());
 }
 
-// The type records of the table at `table`; none when the alignment shift
-// is out of range or a record, or the end marker, lies past the file's end.
-std::optional<std::vector<NeType>> ReadTypes(Bytes file, std::uint64_t table) {
-    ByteReader reader(file);
-    const std::uint16_t shift = reader.U16(table);
-    if (!reader.Ok() || shift > kMaxAlignShift) {
+class NeResourceTable final : public ResourceTable {
+  public:
+    NeResourceTable(Bytes file, std::uint64_t table, std::uint16_t shift,
+                    std::map<std::uint16_t, NeTypeRecord> records)
+        : file_(file), table_(table), shift_(shift), records_(std::move(records)) {}
+
+    std::size_t CountNames(std::uint16_t type) const override { return Readable(type).size(); }
+
+    std::optional<ResourceName> NameAt(std::uint16_t type, std::size_t position) const override {
+        const auto& readable = Readable(type);
+        if (position >= readable.size()) {
+            return std::nullopt;
+        }
+        return ReadName(file_, table_, NameId(readable[position]));
+    }
+
+    std::optional<ResourceData> DataAt(std::uint16_t type, std::size_t position) const override {
+        const auto& readable = Readable(type);
+        if (position >= readable.size()) {
+            return std::nullopt;
+        }
+        return DataOf(readable[position]);
+    }
+
+    std::optional<ResourceData> Find(std::uint16_t type, const ResourceName& name) const override {
+        for (std::uint64_t info : Readable(type)) {
+            const auto stored = ReadName(file_, table_, NameId(info));
+            if (stored && SameResourceName(*stored, name)) {
+                return DataOf(info);
+            }
+        }
         return std::nullopt;
     }
-    std::vector<NeType> types;
+
+    std::vector<std::optional<ResourceData>> FindNumbered(
+        std::uint16_t type, std::span<const std::uint16_t> ids) const override {
+        const auto& readable = Readable(type);
+        // Index the numbered names once; the first of a repeated id wins, as
+        // a linear search would find it.
+        std::vector<std::pair<std::uint16_t, std::uint64_t>> index;
+        for (std::uint64_t info : readable) {
+            const std::uint16_t id = NameId(info);
+            if ((id & kIntegerId) != 0) {
+                index.emplace_back(static_cast<std::uint16_t>(id & ~kIntegerId), info);
+            }
+        }
+        std::stable_sort(index.begin(), index.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        std::vector<std::optional<ResourceData>> found(ids.size());
+        for (std::size_t k = 0; k < ids.size(); ++k) {
+            const auto hit = std::lower_bound(
+                index.begin(), index.end(), ids[k],
+                [](const auto& entry, std::uint16_t id) { return entry.first < id; });
+            if (hit != index.end() && hit->first == ids[k]) {
+                found[k] = DataOf(hit->second);
+            }
+        }
+        return found;
+    }
+
+  private:
+    std::uint16_t NameId(std::uint64_t info) const {
+        return ByteReader(file_).U16(info + kNameInfoId);
+    }
+
+    // The NAMEINFOs of the numbered `type` whose names can be read, in
+    // stored order: a name that cannot be read is not there at all. Worked
+    // out once per type; a table is used by one thread at a time.
+    const std::vector<std::uint64_t>& Readable(std::uint16_t type) const {
+        auto known = readable_.find(type);
+        if (known != readable_.end()) {
+            return known->second;
+        }
+        std::vector<std::uint64_t> infos;
+        // A type named by text never matches a number.
+        const auto record = (type & kIntegerId) != 0
+                                ? records_.end()
+                                : records_.find(static_cast<std::uint16_t>(type | kIntegerId));
+        if (record != records_.end()) {
+            for (std::uint64_t i = 0; i < record->second.count; ++i) {
+                const std::uint64_t info = record->second.names + i * kNameInfoSize;
+                if (NameIsReadable(NameId(info))) {
+                    infos.push_back(info);
+                }
+            }
+        }
+        return readable_.emplace(type, std::move(infos)).first->second;
+    }
+
+    bool NameIsReadable(std::uint16_t id) const {
+        if ((id & kIntegerId) != 0) {
+            return true;
+        }
+        ByteReader reader(file_);
+        const std::uint8_t length = reader.U8(table_ + id);
+        return reader.Ok() && Fits(file_.size(), table_ + id + 1, length);
+    }
+
+    // Offsets and lengths count alignment units; with a shift of at most 15
+    // they stay below 2^31.
+    std::optional<ResourceData> DataOf(std::uint64_t info) const {
+        ByteReader reader(file_);
+        const std::uint64_t offset = std::uint64_t{reader.U16(info)} << shift_;
+        const std::uint64_t length = std::uint64_t{reader.U16(info + kNameInfoLength)} << shift_;
+        if (!reader.Ok() || !Fits(file_.size(), offset, length)) {
+            return std::nullopt;
+        }
+        return ResourceData{Slice(file_, offset, length), true};
+    }
+
+    Bytes file_;
+    std::uint64_t table_;
+    std::uint16_t shift_;
+    std::map<std::uint16_t, NeTypeRecord> records_;  // by stored id
+    mutable std::map<std::uint16_t, std::vector<std::uint64_t>> readable_;
+};
+
+// The first record of each numbered type in the table at `table`; none when
+// a record, or the end marker, lies past the file's end.
+std::optional<std::map<std::uint16_t, NeTypeRecord>> ReadTypes(Bytes file, std::uint64_t table) {
+    ByteReader reader(file);
+    std::map<std::uint16_t, NeTypeRecord> records;
     // Every record moves `at` on by at least kTypeInfoSize and every read is
     // bounded by the file, so the walk ends within size / kTypeInfoSize steps.
     std::uint64_t at = table + 2;
@@ -150,32 +180,17 @@ std::optional<std::vector<NeType>> ReadTypes(Bytes file, std::uint64_t table) {
             return std::nullopt;
         }
         if (typeId == 0) {
-            return types;
+            return records;
         }
         const std::uint16_t count = reader.U16(at + 2);
         const std::uint64_t names = at + kTypeInfoSize;
         if (!reader.Ok() || !Fits(file.size(), names, count * kNameInfoSize)) {
             return std::nullopt;
         }
-        NeType type{typeId, {}};
-        type.resources.reserve(count);
-        for (std::uint64_t i = 0; i < count; ++i) {
-            const std::uint64_t info = names + i * kNameInfoSize;
-            // Offsets and lengths count alignment units; with a shift of at
-            // most 15 they stay below 2^31.
-            const std::uint64_t offset = std::uint64_t{reader.U16(info)} << shift;
-            const std::uint64_t length = std::uint64_t{reader.U16(info + kNameInfoLength)} << shift;
-            auto name = ReadName(file, table, reader.U16(info + kNameInfoId));
-            if (!name) {
-                continue;  // a name that cannot be read is not there at all
-            }
-            NeResource resource{std::move(*name), std::nullopt};
-            if (Fits(file.size(), offset, length)) {
-                resource.data = Slice(file, offset, length);
-            }
-            type.resources.push_back(std::move(resource));
+        // Only the first record of a type is ever read.
+        if ((typeId & kIntegerId) != 0) {
+            records.try_emplace(typeId, NeTypeRecord{names, count});
         }
-        types.push_back(std::move(type));
         at = names + count * kNameInfoSize;
     }
 }
@@ -196,11 +211,16 @@ std::unique_ptr<ResourceTable> ReadNeResources(Bytes file) {
     }
     // A module without resources gives its resource table no room: the
     // resident names follow at the same offset.
-    if (resourceTable == residentNames) {
-        return std::make_unique<NeResourceTable>(std::vector<NeType>{});
+    const std::uint64_t table = header + resourceTable;
+    const std::uint16_t shift = reader.U16(table);
+    if (resourceTable == residentNames || !reader.Ok() || shift > kMaxAlignShift) {
+        return std::make_unique<NeResourceTable>(file, table, 0,
+                                                 std::map<std::uint16_t, NeTypeRecord>{});
     }
-    auto types = ReadTypes(file, header + resourceTable);
-    return std::make_unique<NeResourceTable>(types ? std::move(*types) : std::vector<NeType>{});
+    auto records = ReadTypes(file, table);
+    return std::make_unique<NeResourceTable>(
+        file, table, shift,
+        records ? std::move(*records) : std::map<std::uint16_t, NeTypeRecord>{});
 }
 
 }  // namespace tavrin::icons

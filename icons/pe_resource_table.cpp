@@ -1,9 +1,13 @@
 #include "icons/pe_resource_table.h"
 
 #include <algorithm>
+#include <map>
+#include <unordered_map>
 #include <utility>
+#include <variant>
 
 #include "icons/language_choice.h"
+#include "icons/section_map.h"
 #include "platform/locale/user_language.h"
 
 namespace tavrin::icons {
@@ -28,12 +32,6 @@ constexpr std::uint32_t kTableEntrySize = 8;    // IMAGE_RESOURCE_DIRECTORY_ENTR
 constexpr std::uint32_t kDataEntrySize = 16;    // IMAGE_RESOURCE_DATA_ENTRY
 constexpr std::uint32_t kHighBit = 0x80000000;
 
-struct Section {
-    std::uint32_t virtualAddress;
-    std::uint32_t rawSize;
-    std::uint32_t rawOffset;
-};
-
 struct TableEntry {
     std::uint32_t name;    // a number, or with the high bit an offset to a text
     std::uint32_t target;  // with the high bit a table, else a data entry
@@ -43,16 +41,14 @@ struct TableEntry {
 // file, and reads through that mapping with every read bounded by the file.
 class PeImage {
   public:
-    PeImage(Bytes file, std::uint32_t sizeOfHeaders, std::vector<Section> sections)
-        : file_(file), sizeOfHeaders_(sizeOfHeaders), sections_(std::move(sections)) {}
+    PeImage(Bytes file, std::uint32_t sizeOfHeaders, std::span<const Section> sections)
+        : file_(file), sizeOfHeaders_(sizeOfHeaders), sections_(sections) {}
 
     // The file bytes at `rva`, `count` long; empty when they are not all in
     // the file.
     Bytes At(std::uint64_t rva, std::uint64_t count) const {
-        for (const Section& s : sections_) {
-            if (rva >= s.virtualAddress && rva - s.virtualAddress < s.rawSize) {
-                return Slice(file_, std::uint64_t{s.rawOffset} + (rva - s.virtualAddress), count);
-            }
+        if (const auto offset = sections_.FileOffset(rva)) {
+            return Slice(file_, *offset, count);
         }
         if (rva < sizeOfHeaders_) {
             return Slice(file_, rva, count);
@@ -60,10 +56,34 @@ class PeImage {
         return {};
     }
 
+    std::size_t FileSize() const { return file_.size(); }
+
   private:
     Bytes file_;
     std::uint32_t sizeOfHeaders_;
-    std::vector<Section> sections_;
+    SectionMap sections_;
+};
+
+// How much of the directory one search over many names may read: a few
+// times the file's size. Directories whose tables and names do not overlap
+// are read whole well within it; only overlapping ones, laid out to be read
+// again and again, run out, and the search then finds nothing more.
+class ReadAllowance {
+  public:
+    explicit ReadAllowance(std::size_t fileSize) : left_(4 * std::uint64_t{fileSize} + kSlack) {}
+
+    bool Spend(std::uint64_t bytes) {
+        if (bytes > left_) {
+            left_ = 0;
+            return false;
+        }
+        left_ -= bytes;
+        return true;
+    }
+
+  private:
+    static constexpr std::uint64_t kSlack = 1 << 16;
+    std::uint64_t left_;
 };
 
 class PeResourceTable final : public ResourceTable {
@@ -74,7 +94,7 @@ class PeResourceTable final : public ResourceTable {
     std::size_t CountNames(std::uint16_t type) const override { return NameEntries(type).size(); }
 
     std::optional<ResourceName> NameAt(std::uint16_t type, std::size_t position) const override {
-        const auto entries = NameEntries(type);
+        const auto& entries = NameEntries(type);
         if (position >= entries.size()) {
             return std::nullopt;
         }
@@ -82,18 +102,35 @@ class PeResourceTable final : public ResourceTable {
     }
 
     std::optional<ResourceData> DataAt(std::uint16_t type, std::size_t position) const override {
-        const auto entries = NameEntries(type);
+        const auto& entries = NameEntries(type);
         if (position >= entries.size()) {
             return std::nullopt;
         }
-        return DataOfName(entries[position]);
+        ReadAllowance allowance(image_.FileSize());
+        return DataOfName(entries[position], allowance);
     }
 
     std::optional<ResourceData> Find(std::uint16_t type, const ResourceName& name) const override {
+        ReadAllowance allowance(image_.FileSize());
+        const auto* text = std::get_if<std::u16string>(&name);
         for (const TableEntry& entry : NameEntries(type)) {
+            if ((entry.name & kHighBit) == 0) {
+                if (!text &&
+                    static_cast<std::uint16_t>(entry.name) == std::get<std::uint16_t>(name)) {
+                    return DataOfName(entry, allowance);
+                }
+                continue;
+            }
+            // Texts of another length are told apart by their length alone.
+            if (!text || NameLength(entry) != text->size()) {
+                continue;
+            }
+            if (!allowance.Spend(2 * text->size())) {
+                return std::nullopt;
+            }
             const auto entryName = NameOf(entry);
             if (entryName && SameResourceName(*entryName, name)) {
-                return DataOfName(entry);
+                return DataOfName(entry, allowance);
             }
         }
         return std::nullopt;
@@ -102,7 +139,7 @@ class PeResourceTable final : public ResourceTable {
     std::vector<std::optional<ResourceData>> FindNumbered(
         std::uint16_t type, std::span<const std::uint16_t> ids) const override {
         std::vector<std::optional<ResourceData>> found(ids.size());
-        const auto nameTable = NameEntries(type);
+        const auto& nameTable = NameEntries(type);
         // Index the numbered names once; the first of a repeated id wins, as
         // a linear search would find it.
         std::vector<std::pair<std::uint16_t, std::size_t>> index;
@@ -113,12 +150,21 @@ class PeResourceTable final : public ResourceTable {
         }
         std::stable_sort(index.begin(), index.end(),
                          [](const auto& a, const auto& b) { return a.first < b.first; });
+        // A group may name one image many times, and names may share their
+        // language table: each table is read once.
+        std::unordered_map<std::uint32_t, std::optional<ResourceData>> byLanguageTable;
+        ReadAllowance allowance(image_.FileSize());
         for (std::size_t k = 0; k < ids.size(); ++k) {
             const auto hit = std::lower_bound(
                 index.begin(), index.end(), ids[k],
                 [](const auto& entry, std::uint16_t id) { return entry.first < id; });
             if (hit != index.end() && hit->first == ids[k]) {
-                found[k] = DataOfName(nameTable[hit->second]);
+                const TableEntry& entry = nameTable[hit->second];
+                auto [known, fresh] = byLanguageTable.try_emplace(entry.target);
+                if (fresh) {
+                    known->second = DataOfName(entry, allowance);
+                }
+                found[k] = known->second;
             }
         }
         return found;
@@ -126,31 +172,36 @@ class PeResourceTable final : public ResourceTable {
 
   private:
     // The entries of the table at `offset` from the resource root; none when
-    // the table does not lie wholly inside the file.
-    std::optional<std::vector<TableEntry>> Table(std::uint32_t offset) const {
+    // the table does not lie wholly inside the file or the allowance, if
+    // any, does not cover it.
+    std::optional<std::vector<TableEntry>> Table(std::uint32_t offset,
+                                                 ReadAllowance* allowance = nullptr) const {
         const std::uint64_t rva = std::uint64_t{rootRva_} + offset;
         ByteReader header(image_.At(rva, kTableHeaderSize));
         const std::uint32_t count = std::uint32_t{header.U16(12)} + header.U16(14);
-        if (!header.Ok()) {
+        const std::uint64_t entriesSize = std::uint64_t{count} * kTableEntrySize;
+        if (!header.Ok() || (allowance && !allowance->Spend(kTableHeaderSize + entriesSize))) {
             return std::nullopt;
         }
-        ByteReader entries(
-            image_.At(rva + kTableHeaderSize, std::uint64_t{count} * kTableEntrySize));
+        // Checked against the file before anything is allocated for it.
+        const Bytes entryBytes = image_.At(rva + kTableHeaderSize, entriesSize);
+        if (entryBytes.size() != entriesSize) {
+            return std::nullopt;
+        }
+        ByteReader entries(entryBytes);
         std::vector<TableEntry> table(count);
         for (std::uint32_t i = 0; i < count; ++i) {
             table[i] = {entries.U32(i * kTableEntrySize), entries.U32(i * kTableEntrySize + 4)};
         }
-        if (!entries.Ok()) {
-            return std::nullopt;
-        }
         return table;
     }
 
-    std::optional<std::vector<TableEntry>> SubTable(const TableEntry& entry) const {
+    std::optional<std::vector<TableEntry>> SubTable(const TableEntry& entry,
+                                                    ReadAllowance* allowance = nullptr) const {
         if ((entry.target & kHighBit) == 0) {
             return std::nullopt;  // data where a table belongs
         }
-        return Table(entry.target & ~kHighBit);
+        return Table(entry.target & ~kHighBit, allowance);
     }
 
     // The name level of `type`: the resource walk is exactly type, name,
@@ -168,14 +219,25 @@ class PeResourceTable final : public ResourceTable {
         return std::nullopt;
     }
 
-    // The name level of `type` without the names that cannot be read.
-    std::vector<TableEntry> NameEntries(std::uint16_t type) const {
-        auto table = TypeTable(type);
-        if (!table) {
-            return {};
+    // The name level of `type` without the names that cannot be read. Every
+    // operation starts here, so each type's level is read once and kept; a
+    // table is used by one thread at a time.
+    const std::vector<TableEntry>& NameEntries(std::uint16_t type) const {
+        auto level = nameLevels_.find(type);
+        if (level == nameLevels_.end()) {
+            auto table = TypeTable(type).value_or(std::vector<TableEntry>{});
+            std::erase_if(table,
+                          [this](const TableEntry& entry) { return !NameIsReadable(entry); });
+            level = nameLevels_.emplace(type, std::move(table)).first;
         }
-        std::erase_if(*table, [this](const TableEntry& entry) { return !NameIsReadable(entry); });
-        return std::move(*table);
+        return level->second;
+    }
+
+    // The length of a text name, or none when it cannot be read.
+    std::optional<std::uint16_t> NameLength(const TableEntry& entry) const {
+        ByteReader length(image_.At(std::uint64_t{rootRva_} + (entry.name & ~kHighBit), 2));
+        const std::uint16_t count = length.U16(0);
+        return length.Ok() ? std::optional(count) : std::nullopt;
     }
 
     bool NameIsReadable(const TableEntry& entry) const {
@@ -183,9 +245,8 @@ class PeResourceTable final : public ResourceTable {
             return true;
         }
         const std::uint64_t rva = std::uint64_t{rootRva_} + (entry.name & ~kHighBit);
-        ByteReader length(image_.At(rva, 2));
-        const std::uint16_t count = length.U16(0);
-        return length.Ok() && image_.At(rva + 2, std::uint64_t{count} * 2).size() == count * 2u;
+        const auto count = NameLength(entry);
+        return count && image_.At(rva + 2, std::uint64_t{*count} * 2).size() == *count * 2u;
     }
 
     std::optional<ResourceName> NameOf(const TableEntry& entry) const {
@@ -193,21 +254,22 @@ class PeResourceTable final : public ResourceTable {
             return static_cast<std::uint16_t>(entry.name);
         }
         const std::uint64_t rva = std::uint64_t{rootRva_} + (entry.name & ~kHighBit);
-        ByteReader length(image_.At(rva, 2));
-        const std::uint16_t count = length.U16(0);
-        ByteReader chars(image_.At(rva + 2, std::uint64_t{count} * 2));
-        std::u16string text(count, u'\0');
-        for (std::uint16_t i = 0; i < count; ++i) {
-            text[i] = static_cast<char16_t>(chars.U16(std::uint64_t{i} * 2));
-        }
-        if (!length.Ok() || !chars.Ok()) {
+        const auto count = NameLength(entry);
+        const Bytes charBytes = count ? image_.At(rva + 2, std::uint64_t{*count} * 2) : Bytes{};
+        if (!count || charBytes.size() != *count * 2u) {
             return std::nullopt;
+        }
+        ByteReader chars(charBytes);
+        std::u16string text(*count, u'\0');
+        for (std::uint16_t i = 0; i < *count; ++i) {
+            text[i] = static_cast<char16_t>(chars.U16(std::uint64_t{i} * 2));
         }
         return text;
     }
 
-    std::optional<ResourceData> DataOfName(const TableEntry& nameEntry) const {
-        const auto languages = SubTable(nameEntry);
+    std::optional<ResourceData> DataOfName(const TableEntry& nameEntry,
+                                           ReadAllowance& allowance) const {
+        const auto languages = SubTable(nameEntry, &allowance);
         if (!languages || languages->empty()) {
             return std::nullopt;
         }
@@ -237,6 +299,7 @@ class PeResourceTable final : public ResourceTable {
     PeImage image_;
     std::uint32_t rootRva_;
     std::optional<std::uint16_t> userLanguage_;
+    mutable std::map<std::uint16_t, std::vector<TableEntry>> nameLevels_;
 };
 
 // A module whose resource directory is absent.
@@ -309,8 +372,7 @@ std::unique_ptr<ResourceTable> ReadPeResources(Bytes file) {
         }
         sections.push_back(section);
     }
-    return std::make_unique<PeResourceTable>(PeImage(file, sizeOfHeaders, std::move(sections)),
-                                             resourceRva);
+    return std::make_unique<PeResourceTable>(PeImage(file, sizeOfHeaders, sections), resourceRva);
 }
 
 }  // namespace tavrin::icons
