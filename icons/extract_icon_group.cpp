@@ -42,8 +42,33 @@ ExtractProblem ProblemOf(IcoReadProblem problem) {
 
 }  // namespace
 
+struct ExtractSession::Opened {
+    std::string path;
+    Module module;
+};
+
+ExtractSession::ExtractSession() = default;
+ExtractSession::~ExtractSession() = default;
+
+class SessionAccess {
+  public:
+    // The module at `path`: the session's when it holds that one, else
+    // opened now (and kept by the session, if there is one).
+    static const Module& OpenModule(const std::string& path, ExtractSession* session,
+                                    std::optional<Module>& local) {
+        if (session == nullptr) {
+            return local.emplace(OpenIconSourceModule(path));
+        }
+        auto& opened = session->opened_;
+        if (!opened || opened->path != path) {
+            opened.reset(new ExtractSession::Opened{path, OpenIconSourceModule(path)});
+        }
+        return opened->module;
+    }
+};
+
 ExtractReport ExtractIconGroupReporting(std::string_view source, int mode, std::string_view output,
-                                        int index) {
+                                        int index, ExtractSession* session) {
     ExtractReport report;
     if (mode != 0 || output.empty()) {
         report.problem = ExtractProblem::kNotWanted;
@@ -54,7 +79,8 @@ ExtractReport ExtractIconGroupReporting(std::string_view source, int mode, std::
 
     const std::string sourcePath(source);
     std::optional<IconImageSet> set;
-    std::optional<Module> module;
+    std::optional<Module> localModule;
+    const Module* module = nullptr;
     switch (FormatOfSource(source)) {
         case SourceFormat::kIcoFile: {
             // The whole file is one icon, so only index 1 selects it; for
@@ -68,7 +94,7 @@ ExtractReport ExtractIconGroupReporting(std::string_view source, int mode, std::
             break;
         }
         case SourceFormat::kModule:
-            module = OpenIconSourceModule(sourcePath);
+            module = &SessionAccess::OpenModule(sourcePath, session, localModule);
             if (module->Resources() == nullptr) {
                 report.problem = ProblemOf(module->Problem());
                 return report;
@@ -123,7 +149,7 @@ int ExtractIconGroup(const char* source, int mode, const char* output, int index
     return ExtractIconGroupReporting(source ? source : "", mode, output ? output : "", index).count;
 }
 
-SourceSummary InspectSource(std::string_view source) {
+SourceSummary InspectSource(std::string_view source, ExtractSession* session) {
     const std::string path(source);
     switch (FormatOfSource(source)) {
         case SourceFormat::kIcoFile: {
@@ -134,7 +160,8 @@ SourceSummary InspectSource(std::string_view source) {
             return {1, ExtractProblem::kNone};
         }
         case SourceFormat::kModule: {
-            const Module module = OpenIconSourceModule(path);
+            std::optional<Module> localModule;
+            const Module& module = SessionAccess::OpenModule(path, session, localModule);
             if (module.Resources() == nullptr) {
                 return {0, ProblemOf(module.Problem())};
             }

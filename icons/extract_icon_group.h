@@ -2,6 +2,7 @@
 // The extraction operation: the index-th icon group of a source, written as
 // an ICO file.
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -38,8 +39,24 @@ struct ExtractReport {
 // enumeration state is process-wide.
 int ExtractIconGroup(const char* source, int mode, const char* output, int index);
 
+// Keeps one module open across calls, for a caller that takes every group of
+// one source in a row. The Windows program does without: each of its calls
+// opens the source anew, so no file stays open between presses.
+class ExtractSession {
+  public:
+    ExtractSession();
+    ExtractSession(const ExtractSession&) = delete;
+    ExtractSession& operator=(const ExtractSession&) = delete;
+    ~ExtractSession();
+
+  private:
+    friend class SessionAccess;
+    struct Opened;
+    std::unique_ptr<Opened> opened_;
+};
+
 ExtractReport ExtractIconGroupReporting(std::string_view source, int mode, std::string_view output,
-                                        int index);
+                                        int index, ExtractSession* session = nullptr);
 
 struct SourceSummary {
     int groupCount = 0;
@@ -47,6 +64,6 @@ struct SourceSummary {
 };
 
 // Counts the icon groups of `source` without writing anything.
-SourceSummary InspectSource(std::string_view source);
+SourceSummary InspectSource(std::string_view source, ExtractSession* session = nullptr);
 
 }  // namespace tavrin::icons

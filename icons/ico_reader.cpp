@@ -43,7 +43,12 @@ IcoReadResult ReadIco(std::uint64_t size,
             return notAnIconFile;
         }
     }
-    const auto packed = PackRanges(ranges, read);
+    const auto packed = PackRanges(
+        ranges, [&](std::uint64_t start, std::uint64_t length, std::vector<std::uint8_t>& out) {
+            const std::size_t at = out.size();
+            out.resize(at + static_cast<std::size_t>(length));
+            return read(start, std::span<std::uint8_t>(out).subspan(at));
+        });
     if (!packed) {
         return notAnIconFile;
     }

@@ -66,10 +66,11 @@ std::optional<IconImageSet> BuildIconGroup(const ResourceTable& resources,
         ranges[i] = {sources[i].empty() ? 0 : static_cast<std::uint64_t>(sources[i].data() - base),
                      sources[i].size()};
     }
-    const auto packed = PackRanges(ranges, [&](std::uint64_t start, std::span<std::uint8_t> out) {
-        std::memcpy(out.data(), base + start, out.size());
-        return true;
-    });
+    const auto packed = PackRanges(
+        ranges, [&](std::uint64_t start, std::uint64_t length, std::vector<std::uint8_t>& out) {
+            out.insert(out.end(), base + start, base + start + length);
+            return true;
+        });
     if (!packed) {
         return std::nullopt;
     }

@@ -5,9 +5,8 @@
 
 namespace tavrin::icons {
 
-std::optional<PackedRanges> PackRanges(
-    std::span<const ByteRange> ranges,
-    const std::function<bool(std::uint64_t start, std::span<std::uint8_t> out)>& read) {
+std::optional<PackedRanges> PackRanges(std::span<const ByteRange> ranges,
+                                       const AppendBytes& append) {
     std::vector<std::size_t> order(ranges.size());
     std::iota(order.begin(), order.end(), 0);
     std::sort(order.begin(), order.end(),
@@ -42,12 +41,14 @@ std::optional<PackedRanges> PackRanges(
         return std::nullopt;
     }
 
-    auto storage =
-        std::make_shared<std::vector<std::uint8_t>>(static_cast<std::size_t>(packedSize));
+    // Appended, not zero-filled first: the bytes are written once.
+    auto storage = std::make_shared<std::vector<std::uint8_t>>();
+    storage->reserve(static_cast<std::size_t>(packedSize));
     for (const Run& run : runs) {
-        const std::span<std::uint8_t> out(storage->data() + run.packedAt,
-                                          static_cast<std::size_t>(run.end - run.start));
-        if (!out.empty() && !read(run.start, out)) {
+        if (run.end > run.start && !append(run.start, run.end - run.start, *storage)) {
+            return std::nullopt;
+        }
+        if (storage->size() != run.packedAt + (run.end - run.start)) {
             return std::nullopt;
         }
     }

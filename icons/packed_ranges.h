@@ -23,10 +23,12 @@ struct PackedRanges {
     std::vector<std::size_t> offsets;  // where each asked range begins in storage
 };
 
-// `read(start, out)` fills `out` with the source's bytes at `start` and says
-// whether it could. None when a read fails.
-std::optional<PackedRanges> PackRanges(
-    std::span<const ByteRange> ranges,
-    const std::function<bool(std::uint64_t start, std::span<std::uint8_t> out)>& read);
+// `append(start, length, out)` appends the source's `length` bytes at
+// `start` to `out` and says whether it could. None when an append fails.
+using AppendBytes =
+    std::function<bool(std::uint64_t start, std::uint64_t length, std::vector<std::uint8_t>& out)>;
+
+std::optional<PackedRanges> PackRanges(std::span<const ByteRange> ranges,
+                                       const AppendBytes& append);
 
 }  // namespace tavrin::icons

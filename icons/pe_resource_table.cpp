@@ -148,8 +148,12 @@ class PeResourceTable final : public ResourceTable {
                 index.emplace_back(static_cast<std::uint16_t>(nameTable[i].name), i);
             }
         }
-        std::stable_sort(index.begin(), index.end(),
-                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        // Compilers store numbered names sorted; only a hand-made table pays
+        // for sorting.
+        const auto byId = [](const auto& a, const auto& b) { return a.first < b.first; };
+        if (!std::is_sorted(index.begin(), index.end(), byId)) {
+            std::stable_sort(index.begin(), index.end(), byId);
+        }
         // A group may name one image many times, and names may share their
         // language table: each table is read once.
         std::unordered_map<std::uint32_t, std::optional<ResourceData>> byLanguageTable;

@@ -10,6 +10,10 @@
 
 #include "icons/extract_icon_group.h"
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace {
 
 using tavrin::icons::ExtractProblem;
@@ -69,6 +73,12 @@ std::string JoinPath(std::string dir, const std::string& name) {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef __GLIBC__
+    // Every group allocates and frees its images and file buffer; without
+    // this glibc hands the heap's top back to the system after each one.
+    mallopt(M_TRIM_THRESHOLD, 256 << 20);
+    mallopt(M_TOP_PAD, 16 << 20);
+#endif
     if (argc == 2 && (std::string_view(argv[1]) == "-h" || std::string_view(argv[1]) == "--help")) {
         std::fputs(kUsage, stdout);
         return kWrote;
@@ -83,7 +93,9 @@ int main(int argc, char** argv) {
 
     // Look before writing anything, so a source with nothing to give leaves
     // no folder behind.
-    const auto summary = tavrin::icons::InspectSource(source);
+    // One session: the source is opened once for the whole run.
+    tavrin::icons::ExtractSession session;
+    const auto summary = tavrin::icons::InspectSource(source, &session);
     if (summary.groupCount == 0) {
         return Fail(source, Reason(summary.problem));
     }
@@ -99,7 +111,8 @@ int main(int argc, char** argv) {
     ExtractProblem lastProblem = ExtractProblem::kNone;
     for (int index = 1; index <= summary.groupCount; ++index) {
         const std::string output = JoinPath(dir, std::to_string(index) + ".ico");
-        const auto report = tavrin::icons::ExtractIconGroupReporting(source, 0, output, index);
+        const auto report =
+            tavrin::icons::ExtractIconGroupReporting(source, 0, output, index, &session);
         if (report.written) {
             std::printf("%s\t%zu image%s\n", output.c_str(), report.imageCount,
                         report.imageCount == 1 ? "" : "s");
