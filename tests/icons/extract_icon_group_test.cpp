@@ -125,3 +125,36 @@ TEST_F(ExtractIconGroupTest, EveryCallStartsAfresh) {
 
 }  // namespace
 }  // namespace tavrin::icons
+
+namespace tavrin::icons {
+namespace {
+
+TEST(ExtractSessionTest, GivesTheSameFilesAndFollowsTheSource) {
+    // The session keeps one module open; switching sources reopens.
+    test::TempDir dir;
+    ExtractSession session;
+    const struct {
+        const char* module;
+        int count;
+    } sources[] = {{"sample.dll", 3}, {"groups32.dll", 7}, {"sample.dll", 3}};
+    int run = 0;
+    for (const auto& source : sources) {
+        const std::string path = FixturePath(source.module);
+        EXPECT_EQ(InspectSource(path, &session).groupCount, source.count);
+        for (int index = 1; index <= source.count + 1; ++index) {
+            const std::string name = std::to_string(run) + "-" + std::to_string(index);
+            const ExtractReport withSession =
+                ExtractIconGroupReporting(path, 0, dir.File(name + "-s.ico"), index, &session);
+            const ExtractReport alone =
+                ExtractIconGroupReporting(path, 0, dir.File(name + "-a.ico"), index);
+            EXPECT_EQ(withSession.count, alone.count);
+            EXPECT_EQ(withSession.problem, alone.problem);
+            EXPECT_EQ(test::ReadFileBytes(dir.File(name + "-s.ico")),
+                      test::ReadFileBytes(dir.File(name + "-a.ico")));
+        }
+        ++run;
+    }
+}
+
+}  // namespace
+}  // namespace tavrin::icons
