@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include "platform/win/skin/colour_scheme.h"
 #include "platform/win/skin/skin_probe.h"
 #include "platform/win/skin/skin_state.h"
@@ -19,9 +17,9 @@ void SetSkinStyle(int style) {
 }
 
 bool IsSkinned(HWND window) {
-    DWORD_PTR data = 0;
-    return window != nullptr &&
-           GetWindowSubclass(window, skin::SkinSubclassProc, skin::kSkinSubclassId, &data) != FALSE;
+    // The skin's own record, not comctl32: 64-bit import libraries lack
+    // GetWindowSubclass, and the record is what WM_DESTROY releases.
+    return window != nullptr && skin::FindSkinned(window) != nullptr;
 }
 
 namespace skin {
