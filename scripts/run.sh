@@ -4,29 +4,36 @@
 # module on it, presses Extract, lists the icons written and saves a picture
 # of the window.
 #
-# The program runs from build/run/, so the icons land there.
+# The program runs from build/run/, so the icons land there. The build is
+# the one this host executes (see scripts/wine-env.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
-cmake --preset win32 >/dev/null
-cmake --build --preset win32 -j "$(nproc)"
 source scripts/wine-env.sh
+build=build/$TAVRIN_WINDOWS_BUILD
+
+has_display() { [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; }
+
+targets=(tavrin)
+has_display || targets+=(tavrin_demo_driver tavrin_fixtures)
+cmake --preset "$TAVRIN_WINDOWS_BUILD" >/dev/null
+cmake --build --preset "$TAVRIN_WINDOWS_BUILD" -j "$(nproc)" --target "${targets[@]}"
 wine_prepare
 
 run=build/run
 mkdir -p "$run"
-cp build/win32/shell/tavrin.exe "$run/"
+cp "$build/shell/tavrin.exe" "$run/"
 
 # Wine knows the Chinese captions' font by another name.
-wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v SimSun /d 'WenQuanYi Micro Hei' /f \
+"$tavrin_wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v SimSun /d 'WenQuanYi Micro Hei' /f \
   >/dev/null 2>&1 || true
 
-if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
-  exec wine "$run/tavrin.exe"
+if has_display; then
+  exec "$tavrin_wine" "$run/tavrin.exe"
 fi
 
 # No display: a virtual one has no window manager, so Wine draws the frame.
-wine reg add 'HKCU\Software\Wine\AppDefaults\tavrin.exe\X11 Driver' /v Managed /d N /f \
+"$tavrin_wine" reg add 'HKCU\Software\Wine\AppDefaults\tavrin.exe\X11 Driver' /v Managed /d N /f \
   >/dev/null 2>&1 || true
 # Let the Wine session started without a display end, so that the next one
 # starts on the virtual display.
@@ -34,17 +41,17 @@ wineserver -w
 rm -f "$run"/*.ico
 picture=build/run/tavrin.png
 demo() {
-  wine "$run/tavrin.exe" &
+  "$tavrin_wine" "$run/tavrin.exe" &
   local tavrin=$!
   local status=0
-  wine build/win32/tests/shell/tavrin_demo_driver.exe \
-    "Z:$PWD/build/win32/fixtures/sample.dll" "Z:$PWD/$picture" || status=$?
+  "$tavrin_wine" "$build/tests/shell/tavrin_demo_driver.exe" \
+    "Z:$PWD/$build/fixtures/sample.dll" "Z:$PWD/$picture" || status=$?
   kill "$tavrin" 2>/dev/null || true
   wait "$tavrin" 2>/dev/null || true
   return "$status"
 }
 export -f demo
-export run picture
+export run picture build tavrin_wine
 scripts/with-display.sh bash -c demo
 echo "Icons written by Tavrin into $run:"
 ls -l "$run"/*.ico

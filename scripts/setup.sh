@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake g++ ninja-build googletest libgtest-dev libbenchmark-dev
   mingw-w64 g++-mingw-w64-i686 g++-mingw-w64-x86-64
-  wine wine32 fonts-wine xvfb x11-utils xdotool imagemagick
+  wine wine32 wine64 fonts-wine xvfb x11-utils xdotool imagemagick
   fonts-wqy-microhei icoutils clang libclang-rt-14-dev clang-format python3
 )
 
