@@ -1,5 +1,3 @@
-#include <array>
-#include <cstring>
 #include <vector>
 
 #include "icons/ico_file.h"
@@ -11,44 +9,26 @@ namespace {
 
 constexpr std::uint16_t kIconType = 1;
 
-// Reads an ICO file through `read(offset, out)` from a source of `size`
-// bytes. The header and directory must be read whole; every entry is checked
-// against the size before any image is read.
-IcoReadResult ReadIco(std::uint64_t size,
-                      const std::function<bool(std::uint64_t, std::span<std::uint8_t>)>& read) {
+// The header and directory must lie inside the file; every entry is checked
+// against the file's size before anything is allocated for its image.
+IcoReadResult ReadIco(Bytes file) {
     const IcoReadResult notAnIconFile{std::nullopt, IcoReadProblem::kNotAnIconFile};
-    std::array<std::uint8_t, kIcoHeaderSize> header{};
-    if (!read(0, header)) {
+    ByteReader reader(file);
+    const std::uint16_t count = reader.U16(4);
+    if (!reader.Ok() || reader.U16(0) != 0 || reader.U16(2) != kIconType ||
+        !Fits(file.size(), kIcoHeaderSize, std::uint64_t{kIcoEntrySize} * count)) {
         return notAnIconFile;
     }
-    ByteReader head(header);
-    const std::uint16_t count = head.U16(4);
-    if (head.U16(0) != 0 || head.U16(2) != kIconType) {
-        return notAnIconFile;
-    }
-    // The directory must fit the file before it is allocated.
-    if (!Fits(size, kIcoHeaderSize, std::uint64_t{kIcoEntrySize} * count)) {
-        return notAnIconFile;
-    }
-    std::vector<std::uint8_t> directory(kIcoEntrySize * count);
-    if (!read(kIcoHeaderSize, directory)) {
-        return notAnIconFile;
-    }
-    ByteReader entries(directory);
     std::vector<ByteRange> ranges(count);
     for (std::size_t i = 0; i < count; ++i) {
-        ranges[i].length = entries.U32(i * kIcoEntrySize + 8);
-        ranges[i].start = entries.U32(i * kIcoEntrySize + 12);
-        if (!Fits(size, ranges[i].start, ranges[i].length)) {
+        const std::size_t entry = kIcoHeaderSize + i * kIcoEntrySize;
+        ranges[i].length = reader.U32(entry + 8);
+        ranges[i].start = reader.U32(entry + 12);
+        if (!Fits(file.size(), ranges[i].start, ranges[i].length)) {
             return notAnIconFile;
         }
     }
-    const auto packed = PackRanges(
-        ranges, [&](std::uint64_t start, std::uint64_t length, std::vector<std::uint8_t>& out) {
-            const std::size_t at = out.size();
-            out.resize(at + static_cast<std::size_t>(length));
-            return read(start, std::span<std::uint8_t>(out).subspan(at));
-        });
+    const auto packed = PackRanges(file, ranges);
     if (!packed) {
         return notAnIconFile;
     }
@@ -64,27 +44,16 @@ IcoReadResult ReadIco(std::uint64_t size,
 }  // namespace
 
 IcoReadResult ReadIcoFileReporting(const std::string& path) {
-    auto file = platform::ExclusiveInputFile::Open(path);
-    const auto size = file ? file->Size() : std::nullopt;
-    if (!size) {
+    // No sharing: nobody can change the file while it is read.
+    const auto file = platform::MappedFile::Open(path, platform::Sharing::kNobody);
+    if (!file) {
         return {std::nullopt, IcoReadProblem::kUnreadable};
     }
-    return ReadIco(*size, [&](std::uint64_t offset, std::span<std::uint8_t> out) {
-        return file->SeekFromStart(offset) && file->Read(out.data(), out.size()) == out.size();
-    });
+    return ReadIco(file->Bytes());
 }
 
 IcoReadResult ReadIcoBytes(Bytes bytes) {
-    return ReadIco(bytes.size(), [&](std::uint64_t offset, std::span<std::uint8_t> out) {
-        const Bytes source = Slice(bytes, offset, out.size());
-        if (source.size() != out.size()) {
-            return false;
-        }
-        if (!out.empty()) {
-            std::memcpy(out.data(), source.data(), out.size());
-        }
-        return true;
-    });
+    return ReadIco(bytes);
 }
 
 std::optional<IconImageSet> ReadIcoFile(const std::string& path) {

@@ -55,22 +55,20 @@ std::optional<IconImageSet> BuildIconGroup(const ResourceTable& resources,
 
     // All images lie in one buffer (the module's bytes), so their addresses
     // order them and tell overlaps apart.
-    const std::uint8_t* base = nullptr;
+    const std::uint8_t* first = nullptr;
+    const std::uint8_t* last = nullptr;
     for (const Bytes& b : sources) {
-        if (!b.empty() && (base == nullptr || b.data() < base)) {
-            base = b.data();
+        if (!b.empty()) {
+            first = first == nullptr ? b.data() : std::min(first, b.data());
+            last = last == nullptr ? b.data() + b.size() : std::max(last, b.data() + b.size());
         }
     }
     std::vector<ByteRange> ranges(count);
     for (std::size_t i = 0; i < count; ++i) {
-        ranges[i] = {sources[i].empty() ? 0 : static_cast<std::uint64_t>(sources[i].data() - base),
+        ranges[i] = {sources[i].empty() ? 0 : static_cast<std::uint64_t>(sources[i].data() - first),
                      sources[i].size()};
     }
-    const auto packed = PackRanges(
-        ranges, [&](std::uint64_t start, std::uint64_t length, std::vector<std::uint8_t>& out) {
-            out.insert(out.end(), base + start, base + start + length);
-            return true;
-        });
+    const auto packed = PackRanges(Bytes(first, last), ranges);
     if (!packed) {
         return std::nullopt;
     }

@@ -3,10 +3,17 @@
 #include <algorithm>
 #include <numeric>
 
+#include "icons/byte_reader.h"
+
 namespace tavrin::icons {
 
-std::optional<PackedRanges> PackRanges(std::span<const ByteRange> ranges,
-                                       const AppendBytes& append) {
+std::optional<PackedRanges> PackRanges(std::span<const std::uint8_t> source,
+                                       std::span<const ByteRange> ranges) {
+    for (const ByteRange& r : ranges) {
+        if (!Fits(source.size(), r.start, r.length)) {
+            return std::nullopt;
+        }
+    }
     std::vector<std::size_t> order(ranges.size());
     std::iota(order.begin(), order.end(), 0);
     std::sort(order.begin(), order.end(),
@@ -45,12 +52,8 @@ std::optional<PackedRanges> PackRanges(std::span<const ByteRange> ranges,
     auto storage = std::make_shared<std::vector<std::uint8_t>>();
     storage->reserve(static_cast<std::size_t>(packedSize));
     for (const Run& run : runs) {
-        if (run.end > run.start && !append(run.start, run.end - run.start, *storage)) {
-            return std::nullopt;
-        }
-        if (storage->size() != run.packedAt + (run.end - run.start)) {
-            return std::nullopt;
-        }
+        storage->insert(storage->end(), source.begin() + static_cast<std::ptrdiff_t>(run.start),
+                        source.begin() + static_cast<std::ptrdiff_t>(run.end));
     }
     PackedRanges packed;
     packed.offsets.resize(ranges.size());

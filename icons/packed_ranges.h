@@ -4,7 +4,6 @@
 // the same bytes.
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <span>
 #include <vector>
@@ -23,12 +22,9 @@ struct PackedRanges {
     std::vector<std::size_t> offsets;  // where each asked range begins in storage
 };
 
-// `append(start, length, out)` appends the source's `length` bytes at
-// `start` to `out` and says whether it could. None when an append fails.
-using AppendBytes =
-    std::function<bool(std::uint64_t start, std::uint64_t length, std::vector<std::uint8_t>& out)>;
-
-std::optional<PackedRanges> PackRanges(std::span<const ByteRange> ranges,
-                                       const AppendBytes& append);
+// Copies the `ranges` of `source` once each. None when a range does not lie
+// inside `source`.
+std::optional<PackedRanges> PackRanges(std::span<const std::uint8_t> source,
+                                       std::span<const ByteRange> ranges);
 
 }  // namespace tavrin::icons

@@ -10,11 +10,18 @@
 
 namespace tavrin::platform {
 
-// A whole file mapped read-only, as a module is read. Others may read the
-// file meanwhile, nobody may write it.
+// Who else may open a file while it is mapped.
+enum class Sharing {
+    kReaders,  // others may read (and, on Windows, delete) it; nobody may write
+    kNobody,   // nobody else may open it at all, where the system enforces that
+};
+
+// A whole file mapped read-only: the one way the engine reads a source.
+// The file stays open as long as the mapping, so its sharing holds that long.
 class MappedFile {
   public:
-    static std::optional<MappedFile> Open(const std::string& path);
+    static std::optional<MappedFile> Open(const std::string& path,
+                                          Sharing sharing = Sharing::kReaders);
 
     MappedFile(MappedFile&& other) noexcept;
     MappedFile& operator=(MappedFile&& other) noexcept;
@@ -25,36 +32,13 @@ class MappedFile {
     std::span<const std::uint8_t> Bytes() const { return {data_, size_}; }
 
   private:
-    MappedFile(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+    MappedFile(const std::uint8_t* data, std::size_t size, std::intptr_t file)
+        : data_(data), size_(size), file_(file) {}
     void Release() noexcept;
 
     const std::uint8_t* data_ = nullptr;
     std::size_t size_ = 0;
-};
-
-// A file opened for reading with no sharing: while it is open nobody else
-// may open it, so it cannot change under the reader.
-class ExclusiveInputFile {
-  public:
-    static std::optional<ExclusiveInputFile> Open(const std::string& path);
-
-    ExclusiveInputFile(ExclusiveInputFile&& other) noexcept;
-    ExclusiveInputFile& operator=(ExclusiveInputFile&& other) noexcept;
-    ExclusiveInputFile(const ExclusiveInputFile&) = delete;
-    ExclusiveInputFile& operator=(const ExclusiveInputFile&) = delete;
-    ~ExclusiveInputFile();
-
-    // Reads up to `count` bytes at the current position; returns how many
-    // were read (fewer only at the end of the file or on an error).
-    std::size_t Read(void* buffer, std::size_t count);
-    bool SeekFromStart(std::uint64_t offset);
-    std::optional<std::uint64_t> Size() const;
-
-  private:
-    explicit ExclusiveInputFile(std::intptr_t handle) : handle_(handle) {}
-    void Release() noexcept;
-
-    std::intptr_t handle_;
+    std::intptr_t file_ = -1;  // held where closing it would end the sharing rule
 };
 
 // A file created for writing, replacing any file of that name, with no

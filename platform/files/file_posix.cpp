@@ -42,15 +42,17 @@ int OpenRegularFile(const std::string& path) {
 }  // namespace
 
 // --- MappedFile -------------------------------------------------------------
+// POSIX has no mandatory share modes: a file is mapped alike for either
+// sharing, and the descriptor is not needed once mapped.
 
-std::optional<MappedFile> MappedFile::Open(const std::string& path) {
+std::optional<MappedFile> MappedFile::Open(const std::string& path, Sharing) {
     Descriptor fd(OpenRegularFile(path));
     struct stat info {};
     if (fd.Get() < 0 || fstat(fd.Get(), &info) != 0) {
         return std::nullopt;
     }
     if (info.st_size == 0) {
-        return MappedFile(nullptr, 0);
+        return MappedFile(nullptr, 0, -1);
     }
     if (static_cast<std::uint64_t>(info.st_size) > std::numeric_limits<std::size_t>::max()) {
         return std::nullopt;
@@ -60,17 +62,20 @@ std::optional<MappedFile> MappedFile::Open(const std::string& path) {
     if (view == MAP_FAILED) {
         return std::nullopt;
     }
-    return MappedFile(static_cast<const std::uint8_t*>(view), size);
+    return MappedFile(static_cast<const std::uint8_t*>(view), size, -1);
 }
 
 MappedFile::MappedFile(MappedFile&& other) noexcept
-    : data_(std::exchange(other.data_, nullptr)), size_(std::exchange(other.size_, 0)) {}
+    : data_(std::exchange(other.data_, nullptr)),
+      size_(std::exchange(other.size_, 0)),
+      file_(std::exchange(other.file_, -1)) {}
 
 MappedFile& MappedFile::operator=(MappedFile&& other) noexcept {
     if (this != &other) {
         Release();
         data_ = std::exchange(other.data_, nullptr);
         size_ = std::exchange(other.size_, 0);
+        file_ = std::exchange(other.file_, -1);
     }
     return *this;
 }
@@ -85,70 +90,6 @@ void MappedFile::Release() noexcept {
         data_ = nullptr;
         size_ = 0;
     }
-}
-
-// --- ExclusiveInputFile -----------------------------------------------------
-// POSIX has no mandatory share modes; the open is as exclusive as it gets.
-
-std::optional<ExclusiveInputFile> ExclusiveInputFile::Open(const std::string& path) {
-    const int fd = OpenRegularFile(path);
-    if (fd < 0) {
-        return std::nullopt;
-    }
-    return ExclusiveInputFile(fd);
-}
-
-ExclusiveInputFile::ExclusiveInputFile(ExclusiveInputFile&& other) noexcept
-    : handle_(std::exchange(other.handle_, -1)) {}
-
-ExclusiveInputFile& ExclusiveInputFile::operator=(ExclusiveInputFile&& other) noexcept {
-    if (this != &other) {
-        Release();
-        handle_ = std::exchange(other.handle_, -1);
-    }
-    return *this;
-}
-
-ExclusiveInputFile::~ExclusiveInputFile() {
-    Release();
-}
-
-void ExclusiveInputFile::Release() noexcept {
-    if (handle_ >= 0) {
-        close(static_cast<int>(handle_));
-        handle_ = -1;
-    }
-}
-
-std::size_t ExclusiveInputFile::Read(void* buffer, std::size_t count) {
-    std::size_t done = 0;
-    while (done < count) {
-        const ssize_t got =
-            read(static_cast<int>(handle_), static_cast<char*>(buffer) + done, count - done);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got <= 0) {
-            break;
-        }
-        done += static_cast<std::size_t>(got);
-    }
-    return done;
-}
-
-bool ExclusiveInputFile::SeekFromStart(std::uint64_t offset) {
-    if (offset > static_cast<std::uint64_t>(std::numeric_limits<off_t>::max())) {
-        return false;
-    }
-    return lseek(static_cast<int>(handle_), static_cast<off_t>(offset), SEEK_SET) >= 0;
-}
-
-std::optional<std::uint64_t> ExclusiveInputFile::Size() const {
-    struct stat info {};
-    if (fstat(static_cast<int>(handle_), &info) != 0) {
-        return std::nullopt;
-    }
-    return static_cast<std::uint64_t>(info.st_size);
 }
 
 // --- OutputFile -------------------------------------------------------------

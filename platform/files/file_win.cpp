@@ -59,11 +59,13 @@ constexpr std::intptr_t kNoHandle = -1;  // INVALID_HANDLE_VALUE
 
 // --- MappedFile -------------------------------------------------------------
 
-std::optional<MappedFile> MappedFile::Open(const std::string& path) {
+std::optional<MappedFile> MappedFile::Open(const std::string& path, Sharing sharing) {
     // Modules are opened as the loader opens a data file: others may read
-    // and delete, nobody may write meanwhile.
-    ScopedHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
-                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    // and delete, nobody may write meanwhile. The handle is kept with the
+    // view: closing it would end the sharing rule while the bytes are read.
+    const DWORD share = sharing == Sharing::kReaders ? FILE_SHARE_READ | FILE_SHARE_DELETE : 0;
+    ScopedHandle file(CreateFileA(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid() || IsDirectory(file.Get())) {
         return std::nullopt;
     }
@@ -71,8 +73,8 @@ std::optional<MappedFile> MappedFile::Open(const std::string& path) {
     if (!size || *size > SIZE_MAX) {
         return std::nullopt;
     }
-    if (*size == 0) {
-        return MappedFile(nullptr, 0);  // an empty file cannot be mapped
+    if (*size == 0) {  // an empty file cannot be mapped
+        return MappedFile(nullptr, 0, reinterpret_cast<std::intptr_t>(file.Take()));
     }
     ScopedHandle mapping(CreateFileMappingA(file.Get(), nullptr, PAGE_READONLY, 0, 0, nullptr));
     if (!mapping.Valid()) {
@@ -82,17 +84,21 @@ std::optional<MappedFile> MappedFile::Open(const std::string& path) {
     if (view == nullptr) {
         return std::nullopt;
     }
-    return MappedFile(static_cast<const std::uint8_t*>(view), static_cast<std::size_t>(*size));
+    return MappedFile(static_cast<const std::uint8_t*>(view), static_cast<std::size_t>(*size),
+                      reinterpret_cast<std::intptr_t>(file.Take()));
 }
 
 MappedFile::MappedFile(MappedFile&& other) noexcept
-    : data_(std::exchange(other.data_, nullptr)), size_(std::exchange(other.size_, 0)) {}
+    : data_(std::exchange(other.data_, nullptr)),
+      size_(std::exchange(other.size_, 0)),
+      file_(std::exchange(other.file_, kNoHandle)) {}
 
 MappedFile& MappedFile::operator=(MappedFile&& other) noexcept {
     if (this != &other) {
         Release();
         data_ = std::exchange(other.data_, nullptr);
         size_ = std::exchange(other.size_, 0);
+        file_ = std::exchange(other.file_, kNoHandle);
     }
     return *this;
 }
@@ -107,62 +113,7 @@ void MappedFile::Release() noexcept {
         data_ = nullptr;
         size_ = 0;
     }
-}
-
-// --- ExclusiveInputFile -----------------------------------------------------
-
-std::optional<ExclusiveInputFile> ExclusiveInputFile::Open(const std::string& path) {
-    ScopedHandle file(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.Valid() || IsDirectory(file.Get())) {
-        return std::nullopt;
-    }
-    return ExclusiveInputFile(reinterpret_cast<std::intptr_t>(file.Take()));
-}
-
-ExclusiveInputFile::ExclusiveInputFile(ExclusiveInputFile&& other) noexcept
-    : handle_(std::exchange(other.handle_, kNoHandle)) {}
-
-ExclusiveInputFile& ExclusiveInputFile::operator=(ExclusiveInputFile&& other) noexcept {
-    if (this != &other) {
-        Release();
-        handle_ = std::exchange(other.handle_, kNoHandle);
-    }
-    return *this;
-}
-
-ExclusiveInputFile::~ExclusiveInputFile() {
-    Release();
-}
-
-void ExclusiveInputFile::Release() noexcept {
-    CloseIfValid(handle_);
-}
-
-std::size_t ExclusiveInputFile::Read(void* buffer, std::size_t count) {
-    std::size_t done = 0;
-    while (done < count) {
-        const DWORD ask = static_cast<DWORD>(std::min<std::size_t>(count - done, 1u << 30));
-        DWORD got = 0;
-        if (ReadFile(AsHandle(handle_), static_cast<char*>(buffer) + done, ask, &got, nullptr) ==
-                0 ||
-            got == 0) {
-            break;
-        }
-        done += got;
-    }
-    return done;
-}
-
-bool ExclusiveInputFile::SeekFromStart(std::uint64_t offset) {
-    LARGE_INTEGER distance{};
-    distance.QuadPart = static_cast<LONGLONG>(offset);
-    return offset <= static_cast<std::uint64_t>(INT64_MAX) &&
-           SetFilePointerEx(AsHandle(handle_), distance, nullptr, FILE_BEGIN) != 0;
-}
-
-std::optional<std::uint64_t> ExclusiveInputFile::Size() const {
-    return SizeOf(AsHandle(handle_));
+    CloseIfValid(file_);
 }
 
 // --- OutputFile -------------------------------------------------------------
