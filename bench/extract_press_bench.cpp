@@ -7,6 +7,7 @@
 #include <string>
 
 #include "icons/extract_icon_group.h"
+#include "icons/icon_source.h"
 
 namespace {
 
@@ -19,7 +20,7 @@ void ExtractPress(benchmark::State& state, const std::string& module) {
     }
     const auto dir = std::filesystem::temp_directory_path() / "tavrin-bench";
     std::filesystem::create_directories(dir);
-    const int groups = tavrin::icons::InspectSource(module).groupCount;
+    const auto groups = tavrin::icons::IconSource::Open(module, std::nullopt).GroupCount();
     for (auto _ : state) {
         for (int index = 1; index <= 100; ++index) {
             const std::string out = (dir / (std::to_string(index) + ".ico")).string();

@@ -1,29 +1,18 @@
 #pragma once
 // The extraction operation: the index-th icon group of a source, written as
-// an ICO file.
+// an ICO file. The calls the Windows program makes, over IconSource; the only
+// place in the engine that asks the platform for the user's language.
 
-#include <memory>
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
-#include "icons/source_kind.h"
+#include "icons/extract_problem.h"
+#include "icons/icon_image.h"
+#include "icons/resource_name.h"
 
 namespace tavrin::icons {
-
-// Why an extraction wrote nothing, for callers that tell the user.
-enum class ExtractProblem {
-    kNone,
-    kNotWanted,         // a mode other than 0, or no output path
-    kUnknownKind,       // not an exe, dll, icl or ico path
-    kUnreadable,        // the source cannot be opened or read
-    kNotAModule,        // exe, dll or icl, but no module
-    kNotAnIconFile,     // ico, but not a valid icon file
-    kNoIconGroups,      // a module without icon groups
-    kIndexBeyondCount,  // fewer groups than the index
-    kGroupUnreadable,   // the group or one of its images is damaged or missing
-    kOutputNotIco,      // the output path's kind is not ico
-    kWriteFailed,       // the output file could not be written whole
-};
 
 struct ExtractReport {
     int count = 0;  // what ExtractIconGroup returns
@@ -35,35 +24,16 @@ struct ExtractReport {
 // Finds the index-th (from 1; below 1 counts as 1) icon group of `source` and,
 // for mode 0, writes it to `output`. Returns the number of groups of the
 // source (1 for an icon file) when the index lies within it, else 0; the
-// result does not say whether a file was written. Not re-entrant: the
-// enumeration state is process-wide.
+// result does not say whether a file was written. Each call opens the source
+// anew and leaves nothing open.
 int ExtractIconGroup(const char* source, int mode, const char* output, int index);
 
-// Keeps one module open across calls, for a caller that takes every group of
-// one source in a row. The Windows program does without: each of its calls
-// opens the source anew, so no file stays open between presses.
-class ExtractSession {
-  public:
-    ExtractSession();
-    ExtractSession(const ExtractSession&) = delete;
-    ExtractSession& operator=(const ExtractSession&) = delete;
-    ~ExtractSession();
-
-  private:
-    friend class SessionAccess;
-    struct Opened;
-    std::unique_ptr<Opened> opened_;
-};
-
+// As above, also saying whether a file was written and why not.
 ExtractReport ExtractIconGroupReporting(std::string_view source, int mode, std::string_view output,
-                                        int index, ExtractSession* session = nullptr);
+                                        int index);
 
-struct SourceSummary {
-    int groupCount = 0;
-    ExtractProblem problem = ExtractProblem::kNone;  // why there is no group
-};
-
-// Counts the icon groups of `source` without writing anything.
-SourceSummary InspectSource(std::string_view source, ExtractSession* session = nullptr);
+// Opens the module at `modulePath` (or its resource file) and builds its
+// icon group `name`: a number exactly, a text case-insensitively.
+std::optional<IconImageSet> LoadIconGroup(const std::string& modulePath, const ResourceName& name);
 
 }  // namespace tavrin::icons

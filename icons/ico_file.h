@@ -7,6 +7,7 @@
 #include <string>
 
 #include "icons/byte_reader.h"
+#include "icons/extract_problem.h"
 #include "icons/icon_image.h"
 
 namespace tavrin::icons {
@@ -42,11 +43,9 @@ bool WriteIcoFileReporting(const IconImageSet& set, const std::string& path);
 // As above, reporting nothing.
 void WriteIcoFile(const IconImageSet& set, const std::string& path);
 
-enum class IcoReadProblem { kNone, kUnreadable, kNotAnIconFile };
-
 struct IcoReadResult {
     std::optional<IconImageSet> set;
-    IcoReadProblem problem = IcoReadProblem::kNone;
+    ExtractProblem problem = ExtractProblem::kNone;  // kUnreadable or kNotAnIconFile
 };
 
 // Reads an ICO file opened without sharing; every entry must lie inside the

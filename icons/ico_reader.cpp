@@ -12,7 +12,7 @@ constexpr std::uint16_t kIconType = 1;
 // The header and directory must lie inside the file; every entry is checked
 // against the file's size before anything is allocated for its image.
 IcoReadResult ReadIco(Bytes file) {
-    const IcoReadResult notAnIconFile{std::nullopt, IcoReadProblem::kNotAnIconFile};
+    const IcoReadResult notAnIconFile{std::nullopt, ExtractProblem::kNotAnIconFile};
     ByteReader reader(file);
     const std::uint16_t count = reader.U16(4);
     if (!reader.Ok() || reader.U16(0) != 0 || reader.U16(2) != kIconType ||
@@ -38,7 +38,7 @@ IcoReadResult ReadIco(Bytes file) {
         set.images.push_back(MakeIconImage(packed->storage, packed->offsets[i],
                                            static_cast<std::uint32_t>(ranges[i].length)));
     }
-    return {std::move(set), IcoReadProblem::kNone};
+    return {std::move(set), ExtractProblem::kNone};
 }
 
 }  // namespace
@@ -47,7 +47,7 @@ IcoReadResult ReadIcoFileReporting(const std::string& path) {
     // No sharing: nobody can change the file while it is read.
     const auto file = platform::MappedFile::Open(path, platform::Sharing::kNobody);
     if (!file) {
-        return {std::nullopt, IcoReadProblem::kUnreadable};
+        return {std::nullopt, ExtractProblem::kUnreadable};
     }
     return ReadIco(file->Bytes());
 }

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "icons/module_source.h"
 #include "icons/packed_ranges.h"
 
 namespace tavrin::icons {
@@ -87,18 +86,6 @@ std::optional<IconImageSet> BuildIconGroupAt(const ResourceTable& resources, std
         return std::nullopt;
     }
     return BuildIconGroup(resources, *group);
-}
-
-std::optional<IconImageSet> LoadIconGroup(const std::string& modulePath, const ResourceName& name) {
-    const Module module = OpenIconSourceModule(modulePath);
-    if (module.Resources() == nullptr) {
-        return std::nullopt;
-    }
-    const auto group = module.Resources()->Find(kResourceTypeGroupIcon, name);
-    if (!group) {
-        return std::nullopt;
-    }
-    return BuildIconGroup(*module.Resources(), *group);
 }
 
 }  // namespace tavrin::icons

@@ -20,7 +20,4 @@ std::optional<IconImageSet> BuildIconGroup(const ResourceTable& resources,
 // as above; none when there is no such group or it cannot be built.
 std::optional<IconImageSet> BuildIconGroupAt(const ResourceTable& resources, std::size_t position);
 
-// Opens the module at `modulePath` and builds its group `name`.
-std::optional<IconImageSet> LoadIconGroup(const std::string& modulePath, const ResourceName& name);
-
 }  // namespace tavrin::icons

@@ -6,8 +6,9 @@
 namespace tavrin::icons {
 namespace {
 
-std::unique_ptr<ResourceTable> ReadModuleResources(Bytes bytes) {
-    if (auto pe = ReadPeResources(bytes)) {
+std::unique_ptr<ResourceTable> ReadModuleResources(Bytes bytes,
+                                                   std::optional<std::uint16_t> userLanguage) {
+    if (auto pe = ReadPeResources(bytes, userLanguage)) {
         return pe;
     }
     return ReadNeResources(bytes);
@@ -15,26 +16,26 @@ std::unique_ptr<ResourceTable> ReadModuleResources(Bytes bytes) {
 
 }  // namespace
 
-Module Module::Open(const std::string& path) {
+Module Module::Open(const std::string& path, std::optional<std::uint16_t> userLanguage) {
     Module module;
     module.mapping_ = platform::MappedFile::Open(path);
     if (!module.mapping_) {
-        module.problem_ = ModuleProblem::kUnreadable;
+        module.problem_ = ExtractProblem::kUnreadable;
         return module;
     }
-    module.resources_ = ReadModuleResources(module.mapping_->Bytes());
+    module.resources_ = ReadModuleResources(module.mapping_->Bytes(), userLanguage);
     if (!module.resources_) {
-        module.problem_ = ModuleProblem::kNotAModule;
+        module.problem_ = ExtractProblem::kNotAModule;
         module.mapping_.reset();
     }
     return module;
 }
 
-Module Module::FromBytes(Bytes bytes) {
+Module Module::FromBytes(Bytes bytes, std::optional<std::uint16_t> userLanguage) {
     Module module;
-    module.resources_ = ReadModuleResources(bytes);
+    module.resources_ = ReadModuleResources(bytes, userLanguage);
     if (!module.resources_) {
-        module.problem_ = ModuleProblem::kNotAModule;
+        module.problem_ = ExtractProblem::kNotAModule;
     }
     return module;
 }

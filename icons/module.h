@@ -5,28 +5,29 @@
 #include <optional>
 #include <string>
 
+#include "icons/extract_problem.h"
 #include "icons/resource_table.h"
 #include "platform/files/file.h"
 
 namespace tavrin::icons {
 
-enum class ModuleProblem { kNone, kUnreadable, kNotAModule };
-
 class Module {
   public:
-    // Maps the file read-only; nothing of it runs.
-    static Module Open(const std::string& path);
+    // Maps the file read-only; nothing of it runs. `userLanguage` takes part
+    // in choosing among a resource's languages.
+    static Module Open(const std::string& path, std::optional<std::uint16_t> userLanguage);
     // Reads a module held in memory; `bytes` must outlive the module.
-    static Module FromBytes(Bytes bytes);
+    static Module FromBytes(Bytes bytes, std::optional<std::uint16_t> userLanguage = std::nullopt);
 
-    ModuleProblem Problem() const { return problem_; }
+    // kNone, kUnreadable or kNotAModule.
+    ExtractProblem Problem() const { return problem_; }
     // Null when the module could not be opened.
     const ResourceTable* Resources() const { return resources_.get(); }
 
   private:
     Module() = default;
 
-    ModuleProblem problem_ = ModuleProblem::kNone;
+    ExtractProblem problem_ = ExtractProblem::kNone;
     std::optional<platform::MappedFile> mapping_;
     std::unique_ptr<ResourceTable> resources_;
 };

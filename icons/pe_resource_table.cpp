@@ -8,7 +8,6 @@
 
 #include "icons/language_choice.h"
 #include "icons/section_map.h"
-#include "platform/locale/user_language.h"
 
 namespace tavrin::icons {
 namespace {
@@ -88,8 +87,8 @@ class ReadAllowance {
 
 class PeResourceTable final : public ResourceTable {
   public:
-    PeResourceTable(PeImage image, std::uint32_t rootRva)
-        : image_(std::move(image)), rootRva_(rootRva), userLanguage_(platform::UserLanguage()) {}
+    PeResourceTable(PeImage image, std::uint32_t rootRva, std::optional<std::uint16_t> userLanguage)
+        : image_(std::move(image)), rootRva_(rootRva), userLanguage_(userLanguage) {}
 
     std::size_t CountNames(std::uint16_t type) const override { return NameEntries(type).size(); }
 
@@ -327,7 +326,8 @@ class EmptyResourceTable final : public ResourceTable {
 
 }  // namespace
 
-std::unique_ptr<ResourceTable> ReadPeResources(Bytes file) {
+std::unique_ptr<ResourceTable> ReadPeResources(Bytes file,
+                                               std::optional<std::uint16_t> userLanguage) {
     ByteReader reader(file);
     if (reader.U16(0) != kDosMagic) {
         return nullptr;
@@ -376,7 +376,8 @@ std::unique_ptr<ResourceTable> ReadPeResources(Bytes file) {
         }
         sections.push_back(section);
     }
-    return std::make_unique<PeResourceTable>(PeImage(file, sizeOfHeaders, sections), resourceRva);
+    return std::make_unique<PeResourceTable>(PeImage(file, sizeOfHeaders, sections), resourceRva,
+                                             userLanguage);
 }
 
 }  // namespace tavrin::icons

@@ -1,5 +1,5 @@
 // tavrin-extract SOURCE [DIR]: writes every icon group of SOURCE as
-// DIR/1.ico, DIR/2.ico ... through the same operation as the Windows program,
+// DIR/1.ico, DIR/2.ico ... from the same engine as the Windows program,
 // without its cap of 100 groups.
 
 #include <cstdio>
@@ -8,11 +8,10 @@
 #include <string_view>
 #include <system_error>
 
-#include "icons/extract_icon_group.h"
-
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
+#include "icons/ico_file.h"
+#include "icons/icon_source.h"
+#include "platform/files/path.h"
+#include "platform/locale/user_language.h"
 
 namespace {
 
@@ -26,12 +25,6 @@ constexpr const char* kUsage =
     "usage: tavrin-extract SOURCE [DIR]\n"
     "Writes every icon group of SOURCE (an exe, dll, icl or ico file) as DIR/1.ico,\n"
     "DIR/2.ico ... DIR defaults to the current directory and is created if missing.\n";
-
-#ifdef _WIN32
-constexpr char kSeparator = '\\';
-#else
-constexpr char kSeparator = '/';
-#endif
 
 const char* Reason(ExtractProblem problem) {
     switch (problem) {
@@ -63,22 +56,9 @@ int Fail(const std::string& source, const std::string& reason) {
     return kNothingWritten;
 }
 
-std::string JoinPath(std::string dir, const std::string& name) {
-    if (!dir.empty() && dir.back() != '/' && dir.back() != kSeparator) {
-        dir += kSeparator;
-    }
-    return dir + name;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-#ifdef __GLIBC__
-    // Every group allocates and frees its images and file buffer; without
-    // this glibc hands the heap's top back to the system after each one.
-    mallopt(M_TRIM_THRESHOLD, 256 << 20);
-    mallopt(M_TOP_PAD, 16 << 20);
-#endif
     if (argc == 2 && (std::string_view(argv[1]) == "-h" || std::string_view(argv[1]) == "--help")) {
         std::fputs(kUsage, stdout);
         return kWrote;
@@ -88,42 +68,47 @@ int main(int argc, char** argv) {
         std::fputs(kUsage, stderr);
         return kBadArguments;
     }
-    const std::string source = argv[1];
+    const std::string sourcePath = argv[1];
     const std::string dir = argc == 3 ? argv[2] : std::string();
 
-    // Look before writing anything, so a source with nothing to give leaves
-    // no folder behind.
-    // One session: the source is opened once for the whole run.
-    tavrin::icons::ExtractSession session;
-    const auto summary = tavrin::icons::InspectSource(source, &session);
-    if (summary.groupCount == 0) {
-        return Fail(source, Reason(summary.problem));
+    // Opened once for the whole run. Look before writing anything, so a
+    // source with nothing to give leaves no folder behind.
+    const auto source =
+        tavrin::icons::IconSource::Open(sourcePath, tavrin::platform::UserLanguage());
+    const std::size_t count = source.GroupCount();
+    if (count == 0) {
+        return Fail(sourcePath, Reason(source.Problem()));
     }
     if (!dir.empty()) {
         std::error_code error;
         std::filesystem::create_directories(dir, error);
         if (!std::filesystem::is_directory(dir, error)) {
-            return Fail(source, "cannot create the folder " + dir);
+            return Fail(sourcePath, "cannot create the folder " + dir);
         }
     }
 
+    const auto syntax = tavrin::platform::NativePathSyntax();
     int written = 0;
     ExtractProblem lastProblem = ExtractProblem::kNone;
-    for (int index = 1; index <= summary.groupCount; ++index) {
-        const std::string output = JoinPath(dir, std::to_string(index) + ".ico");
-        const auto report =
-            tavrin::icons::ExtractIconGroupReporting(source, 0, output, index, &session);
-        if (report.written) {
-            std::printf("%s\t%zu image%s\n", output.c_str(), report.imageCount,
-                        report.imageCount == 1 ? "" : "s");
-            ++written;
-        } else {
-            lastProblem = report.problem;
-            std::fprintf(stderr, "tavrin-extract: group %d: %s\n", index, Reason(report.problem));
+    for (std::size_t position = 0; position < count; ++position) {
+        const std::string output =
+            tavrin::platform::JoinPath(dir, std::to_string(position + 1) + ".ico", syntax);
+        const auto group = source.GroupAt(position);
+        ExtractProblem problem = group.problem;
+        if (group.set) {
+            if (tavrin::icons::WriteIcoFileReporting(*group.set, output)) {
+                const std::size_t images = group.set->images.size();
+                std::printf("%s\t%zu image%s\n", output.c_str(), images, images == 1 ? "" : "s");
+                ++written;
+                continue;
+            }
+            problem = ExtractProblem::kWriteFailed;
         }
+        lastProblem = problem;
+        std::fprintf(stderr, "tavrin-extract: group %zu: %s\n", position + 1, Reason(problem));
     }
     if (written == 0) {
-        return Fail(source, Reason(lastProblem));
+        return Fail(sourcePath, Reason(lastProblem));
     }
     return kWrote;
 }

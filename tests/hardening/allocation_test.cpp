@@ -66,7 +66,7 @@ TEST(AllocationTest, AnIconFileClaimingMoreEntriesThanItHoldsAllocatesNoDirector
         IcoReadResult result;
         const std::size_t largest = LargestAllocation([&] { result = reader.read(); });
         EXPECT_FALSE(result.set) << reader.source;
-        EXPECT_EQ(result.problem, IcoReadProblem::kNotAnIconFile) << reader.source;
+        EXPECT_EQ(result.problem, ExtractProblem::kNotAnIconFile) << reader.source;
         EXPECT_LT(largest, kSmall) << reader.source;
     }
 }

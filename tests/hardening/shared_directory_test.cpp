@@ -121,7 +121,7 @@ TEST(SharedDirectoryTest, ASearchByTextOverOverlappingNamesEndsWithinItsAllowanc
     test::TempDir temp;
     test::WriteFileBytes(temp.File("m.dll"), test::ModuleWithResourceSection(dir.Bytes()));
 
-    const Module module = Module::Open(temp.File("m.dll"));
+    const Module module = Module::Open(temp.File("m.dll"), std::nullopt);
     ASSERT_EQ(module.Resources()->CountNames(kResourceTypeGroupIcon), kNames);
     ASSERT_EQ(module.Resources()->NameAt(kResourceTypeGroupIcon, kNames - 1), ResourceName(last));
     EXPECT_FALSE(module.Resources()->Find(kResourceTypeGroupIcon, last));

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "icons/extract_icon_group.h"
+#include "icons/icon_source.h"
 #include "tests/support/temp_dir.h"
 
 namespace tavrin::icons {
@@ -25,7 +26,7 @@ TEST(CorkamiCorpusTest, EveryFileIsHandled) {
         const std::string source = dir.File("source.exe");
         std::filesystem::copy_file(entry.path(), source,
                                    std::filesystem::copy_options::overwrite_existing);
-        const int count = InspectSource(source).groupCount;
+        const int count = static_cast<int>(IconSource::Open(source, std::nullopt).GroupCount());
         for (int index = 1; index <= count + 1; ++index) {
             const ExtractReport report =
                 ExtractIconGroupReporting(source, 0, dir.File("out.ico"), index);

@@ -1,4 +1,6 @@
 #include "icons/extract_icon_group.h"
+#include "icons/ico_file.h"
+#include "icons/icon_source.h"
 
 #include <gtest/gtest.h>
 
@@ -88,7 +90,7 @@ TEST_F(ExtractIconGroupTest, SourcesWithoutGroupsWriteNothingForAnyIndex) {
             EXPECT_EQ(report.count, 0);
             EXPECT_EQ(report.problem, c.problem) << c.source;
         }
-        EXPECT_EQ(InspectSource(c.source).problem, c.problem);
+        EXPECT_EQ(IconSource::Open(c.source, std::nullopt).Problem(), c.problem);
     }
     EXPECT_TRUE(std::filesystem::is_empty(dir_.Path() / "out"));
 }
@@ -129,30 +131,29 @@ TEST_F(ExtractIconGroupTest, EveryCallStartsAfresh) {
 namespace tavrin::icons {
 namespace {
 
-TEST(ExtractSessionTest, GivesTheSameFilesAndFollowsTheSource) {
-    // The session keeps one module open; switching sources reopens.
+TEST(IconSourceTest, OpenedOnceGivesTheFilesOfSeparateCalls) {
     test::TempDir dir;
-    ExtractSession session;
     const struct {
-        const char* module;
-        int count;
-    } sources[] = {{"sample.dll", 3}, {"groups32.dll", 7}, {"sample.dll", 3}};
-    int run = 0;
-    for (const auto& source : sources) {
-        const std::string path = FixturePath(source.module);
-        EXPECT_EQ(InspectSource(path, &session).groupCount, source.count);
-        for (int index = 1; index <= source.count + 1; ++index) {
-            const std::string name = std::to_string(run) + "-" + std::to_string(index);
-            const ExtractReport withSession =
-                ExtractIconGroupReporting(path, 0, dir.File(name + "-s.ico"), index, &session);
-            const ExtractReport alone =
-                ExtractIconGroupReporting(path, 0, dir.File(name + "-a.ico"), index);
-            EXPECT_EQ(withSession.count, alone.count);
-            EXPECT_EQ(withSession.problem, alone.problem);
+        const char* source;
+        std::size_t count;
+    } sources[] = {{"sample.dll", 3}, {"groups32.dll", 7}, {"languages64.dll", 3}};
+    for (const auto& c : sources) {
+        const std::string path = FixturePath(c.source);
+        const IconSource source = IconSource::Open(path, std::nullopt);
+        ASSERT_EQ(source.GroupCount(), c.count) << c.source;
+        for (std::size_t position = 0; position <= c.count; ++position) {
+            const std::string name = std::string(c.source) + "-" + std::to_string(position);
+            const IconGroup group = source.GroupAt(position);
+            if (group.set) {
+                WriteIcoFile(*group.set, dir.File(name + "-s.ico"));
+            }
+            const ExtractReport alone = ExtractIconGroupReporting(
+                path, 0, dir.File(name + "-a.ico"), static_cast<int>(position + 1));
+            EXPECT_EQ(group.problem, alone.problem) << name;
             EXPECT_EQ(test::ReadFileBytes(dir.File(name + "-s.ico")),
-                      test::ReadFileBytes(dir.File(name + "-a.ico")));
+                      test::ReadFileBytes(dir.File(name + "-a.ico")))
+                << name;
         }
-        ++run;
     }
 }
 

@@ -63,7 +63,7 @@ TEST(IcoReaderTest, RejectsFilesThatAreNotIconsOrPointOutside) {
         test::WriteFileBytes(dir.File("in.ico"), c.bytes);
         const IcoReadResult read = ReadIcoFileReporting(dir.File("in.ico"));
         EXPECT_FALSE(read.set) << c.what;
-        EXPECT_EQ(read.problem, IcoReadProblem::kNotAnIconFile) << c.what;
+        EXPECT_EQ(read.problem, ExtractProblem::kNotAnIconFile) << c.what;
         // The extraction still counts the file as one icon, and writes nothing.
         EXPECT_EQ(ExtractIconGroup(dir.File("in.ico").c_str(), 0, dir.File("1.ico").c_str(), 1), 1);
         EXPECT_FALSE(std::filesystem::exists(dir.File("1.ico"))) << c.what;
@@ -72,8 +72,8 @@ TEST(IcoReaderTest, RejectsFilesThatAreNotIconsOrPointOutside) {
 
 TEST(IcoReaderTest, AMissingFileIsUnreadable) {
     test::TempDir dir;
-    EXPECT_EQ(ReadIcoFileReporting(dir.File("none.ico")).problem, IcoReadProblem::kUnreadable);
-    EXPECT_EQ(ReadIcoFileReporting(dir.Path().string()).problem, IcoReadProblem::kUnreadable);
+    EXPECT_EQ(ReadIcoFileReporting(dir.File("none.ico")).problem, ExtractProblem::kUnreadable);
+    EXPECT_EQ(ReadIcoFileReporting(dir.Path().string()).problem, ExtractProblem::kUnreadable);
 }
 
 TEST(IcoReaderTest, CopyIsNormalisedFromTheImagesOwnHeaders) {
@@ -148,7 +148,7 @@ TEST(IcoReaderTest, AFileHeldWithoutReadSharingCannotBeRead) {
     HANDLE held = CreateFileA(dir.File("held.ico").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    EXPECT_EQ(ReadIcoFileReporting(dir.File("held.ico")).problem, IcoReadProblem::kUnreadable);
+    EXPECT_EQ(ReadIcoFileReporting(dir.File("held.ico")).problem, ExtractProblem::kUnreadable);
     EXPECT_EQ(ExtractIconGroup(dir.File("held.ico").c_str(), 0, dir.File("1.ico").c_str(), 1), 1);
     EXPECT_FALSE(std::filesystem::exists(dir.File("1.ico")));
     CloseHandle(held);

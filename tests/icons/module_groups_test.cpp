@@ -4,6 +4,7 @@
 
 #include "icons/extract_icon_group.h"
 #include "icons/icon_group.h"
+#include "icons/icon_source.h"
 #include "tests/support/expected_ico.h"
 #include "tests/support/temp_dir.h"
 
@@ -115,6 +116,29 @@ TEST_P(LanguagesTest, PicksNeutralThenEnglishThenTheFirstListed) {
     }
 }
 
+TEST_P(LanguagesTest, TheUserLanguageGivenToTheSourceComesAfterNeutral) {
+    const std::string module = FixturePath(GetParam());
+    const struct {
+        std::optional<std::uint16_t> user;
+        std::size_t position;
+        const char* expected;
+    } cases[] = {
+        {0x0407, 0, "neutral.ico"},      {0x0407, 1, "german.ico"}, {0x040C, 1, "english.ico"},
+        {0x040C, 2, "french.ico"},       {0x080C, 2, "german.ico"},  // no primary-language entry
+        {std::nullopt, 2, "german.ico"},
+    };
+    for (const auto& c : cases) {
+        const auto group = IconSource::Open(module, c.user).GroupAt(c.position);
+        ASSERT_TRUE(group.set);
+        std::vector<ByteVector> images;
+        for (const IconImage& image : group.set->images) {
+            images.emplace_back(image.bytes().begin(), image.bytes().end());
+        }
+        EXPECT_EQ(images, ImagesOfFixtureIcon(c.expected))
+            << c.position << " for " << (c.user ? *c.user : 0);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(BothWidths, LanguagesTest,
                          testing::Values("languages32.dll", "languages64.dll"));
 
@@ -128,7 +152,7 @@ TEST(ManyGroupsTest, EveryGroupPastAHundredIsReachable) {
                   test::ExpectedIco(ImagesOfFixtureIcon("many" + std::to_string(index) + ".ico")));
     }
     EXPECT_EQ(ExtractIconGroup(module.c_str(), 0, dir.File("121.ico").c_str(), 121), 0);
-    EXPECT_EQ(InspectSource(module).groupCount, 120);
+    EXPECT_EQ(IconSource::Open(module, std::nullopt).GroupCount(), 120u);
 }
 
 }  // namespace

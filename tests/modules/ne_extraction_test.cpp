@@ -5,6 +5,7 @@
 
 #include "icons/extract_icon_group.h"
 #include "icons/icon_group.h"
+#include "icons/icon_source.h"
 #include "tests/modules/sample_modules.h"
 #include "tests/modules/temp_tree.h"
 #include "tests/support/expected_ico.h"
@@ -88,7 +89,7 @@ TEST(NeExtractionImages, CountsAndWritesMoreThanAHundredGroups) {
     tree.Write("many.icl", sample.file.bytes);
     const std::string source = tree.Path("many.icl");
 
-    EXPECT_EQ(icons::InspectSource(source).groupCount, 130);
+    EXPECT_EQ(icons::IconSource::Open(source, std::nullopt).GroupCount(), 130u);
     for (const int index : {1, 2, 100, 101, 129, 130}) {
         const std::string output = tree.Path(std::to_string(index) + ".ico");
         ASSERT_EQ(ExtractIconGroup(source.c_str(), 0, output.c_str(), index), 130) << index;

@@ -160,7 +160,7 @@ TEST_P(NeDamaged, YieldsItsOwnResultWithoutReadingPastTheEnd) {
     const Module module = Module::FromBytes(sample.file.bytes);
     ASSERT_EQ(module.Resources() != nullptr, c.isModule);
     if (!c.isModule) {
-        EXPECT_EQ(module.Problem(), icons::ModuleProblem::kNotAModule);
+        EXPECT_EQ(module.Problem(), icons::ExtractProblem::kNotAModule);
         return;
     }
     ASSERT_EQ(module.Resources()->CountNames(kGroup), c.groupCount);

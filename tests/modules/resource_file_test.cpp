@@ -4,7 +4,8 @@
 
 #include "icons/extract_icon_group.h"
 #include "icons/icon_group.h"
-#include "icons/module_source.h"
+#include "icons/icon_source.h"
+#include "icons/resource_file.h"
 #include "tests/modules/sample_modules.h"
 #include "tests/modules/temp_tree.h"
 #include "tests/support/expected_ico.h"
@@ -73,7 +74,7 @@ TEST_P(ResourceFile, GivesTheGroupsOfAModuleThatHasNone) {
     tree_.Write("Windows/SystemResources/imageres.dll.mun", resources.file.bytes);
     const std::string module = PathOf("Windows/System32/imageres.dll");
 
-    EXPECT_EQ(icons::InspectSource(module).groupCount, 3);
+    EXPECT_EQ(icons::IconSource::Open(module, std::nullopt).GroupCount(), 3u);
     for (int index = 1; index <= 3; ++index) {
         const std::string output = PathOf(std::to_string(index) + ".ico");
         ASSERT_EQ(ExtractIconGroup(module.c_str(), 0, output.c_str(), index), 3);
@@ -148,9 +149,9 @@ TEST_P(ResourceFile, LeavesAModuleWithoutOneAsItIs) {
         const std::string module = PathOf(folder + "a.dll");
         const std::string output = PathOf(std::string(c.name) + ".ico");
 
-        const auto summary = icons::InspectSource(module);
-        EXPECT_EQ(summary.groupCount, 0) << c.name;
-        EXPECT_EQ(summary.problem, c.problem) << c.name;
+        const auto source = icons::IconSource::Open(module, std::nullopt);
+        EXPECT_EQ(source.GroupCount(), 0u) << c.name;
+        EXPECT_EQ(source.Problem(), c.problem) << c.name;
         EXPECT_EQ(ExtractIconGroup(module.c_str(), 0, output.c_str(), 1), 0) << c.name;
         EXPECT_FALSE(ReadFileBytes(output)) << c.name;
         EXPECT_FALSE(icons::LoadIconGroup(module, u"APPLE")) << c.name;
@@ -164,7 +165,8 @@ TEST_P(ResourceFile, IsLookedForBesideTheModulesFolderOnly) {
     tree_.Write("Windows/System32/a.dll.mun", ThreeGroupModule().file.bytes);
     tree_.Write("Windows/System32/SystemResources/a.dll.mun", ThreeGroupModule().file.bytes);
     tree_.Write("SystemResources/a.dll.mun", ThreeGroupModule().file.bytes);
-    EXPECT_EQ(icons::InspectSource(PathOf("Windows/System32/a.dll")).groupCount, 0);
+    EXPECT_EQ(icons::IconSource::Open(PathOf("Windows/System32/a.dll"), std::nullopt).GroupCount(),
+              0u);
 }
 
 std::string SeparatorName(const ::testing::TestParamInfo<char>& param) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "icons/extract_icon_group.h"
+#include "icons/icon_source.h"
 #include "tests/shell/tavrin_session.h"
 
 namespace tavrin::test {
@@ -27,7 +28,7 @@ TEST(TavrinExtractTiming, OnePressOnWinesShell32) {
     TavrinSession tavrin;
     ASSERT_TRUE(tavrin.Ready());
     const std::string source = CopyInto(kLargeModule, tavrin.StartFolder(), "shell32.dll");
-    const int groups = icons::InspectSource(source).groupCount;
+    const int groups = static_cast<int>(icons::IconSource::Open(source, std::nullopt).GroupCount());
     ASSERT_TRUE(tavrin.Drop({source}));
 
     std::vector<double> milliseconds;

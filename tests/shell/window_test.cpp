@@ -9,6 +9,7 @@
 #include <type_traits>
 
 #include "icons/extract_icon_group.h"
+#include "icons/icon_source.h"
 #include "tests/shell/support/remote_window.h"
 #include "tests/shell/tavrin_session.h"
 
@@ -130,7 +131,7 @@ TEST(TavrinProgramFile, CarriesItsIconManifestAndVersion) {
     EXPECT_STREQ(product, "Tavrin");
 
     // The icon is one group of several sizes, as the engine reads it.
-    EXPECT_EQ(icons::InspectSource(exe).groupCount, 1);
+    EXPECT_EQ(icons::IconSource::Open(exe, std::nullopt).GroupCount(), 1u);
     const TempDir out;
     ASSERT_EQ(icons::ExtractIconGroup(exe.c_str(), 0, out.File("1.ico").c_str(), 1), 1);
     const auto icon = ReadFileBytes(out.File("1.ico"));

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "platform/files/path.h"
 #include "platform/win/form/texts.h"
 
 namespace tavrin::platform {
@@ -15,19 +16,11 @@ std::string& TakenDirectory() {
 }  // namespace
 
 std::string DirectoryOfPath(const std::string& path, UINT codePage) {
-    const char* const begin = path.c_str();
-    const char* lastSeparator = nullptr;
-    for (const char* at = begin; *at != '\0';) {
-        if (*at == '\\') {
-            lastSeparator = at;
-        }
-        const char* next = CharNextExA(static_cast<WORD>(codePage), at, 0);
-        at = next > at ? next : at + 1;
-    }
-    if (lastSeparator == nullptr) {
+    const std::size_t last = LastSeparator(path, WindowsPathSyntax(codePage));
+    if (last == std::string::npos) {
         return std::string();
     }
-    return CopyText(std::string_view(begin, static_cast<std::size_t>(lastSeparator - begin)));
+    return CopyText(std::string_view(path).substr(0, last));
 }
 
 std::string ProgramFilePath() {

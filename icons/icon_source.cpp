@@ -1,0 +1,92 @@
+#include "icons/icon_source.h"
+
+#include "icons/ico_file.h"
+#include "icons/icon_group.h"
+#include "icons/resource_file.h"
+
+namespace tavrin::icons {
+namespace {
+
+std::size_t GroupsOf(const Module& module) {
+    return module.Resources() ? module.Resources()->CountNames(kResourceTypeGroupIcon) : 0;
+}
+
+}  // namespace
+
+IconSource IconSource::Open(const std::string& path, std::optional<std::uint16_t> userLanguage) {
+    IconSource source;
+    source.format_ = FormatOfSource(path);
+    switch (source.format_) {
+        case SourceFormat::kUnknown:
+            source.problem_ = ExtractProblem::kUnknownKind;
+            break;
+        case SourceFormat::kIcoFile: {
+            source.icoFile_ = platform::MappedFile::Open(path, platform::Sharing::kNobody);
+            if (!source.icoFile_) {
+                source.problem_ = ExtractProblem::kUnreadable;
+                break;
+            }
+            IcoReadResult read = ReadIcoBytes(source.icoFile_->Bytes());
+            source.icoSet_ = std::move(read.set);
+            source.problem_ = read.problem;
+            break;
+        }
+        case SourceFormat::kModule: {
+            source.module_ = Module::Open(path, userLanguage);
+            if (source.module_->Resources() == nullptr) {
+                source.problem_ = source.module_->Problem();
+                break;
+            }
+            if (GroupsOf(*source.module_) == 0) {
+                // Decided here, once: the rest of the source's life reads
+                // whichever file holds the groups.
+                std::string resourceFile = ResourceFilePathFor(path);
+                if (!resourceFile.empty()) {
+                    Module resources = Module::Open(resourceFile, userLanguage);
+                    if (GroupsOf(resources) != 0) {
+                        source.module_ = std::move(resources);
+                        source.resourceFile_ = std::move(resourceFile);
+                    }
+                }
+            }
+            if (GroupsOf(*source.module_) == 0) {
+                source.problem_ = ExtractProblem::kNoIconGroups;
+            }
+            break;
+        }
+    }
+    return source;
+}
+
+std::size_t IconSource::GroupCount() const {
+    if (module_) {
+        return GroupsOf(*module_);
+    }
+    return icoSet_ ? 1 : 0;
+}
+
+IconGroup IconSource::GroupAt(std::size_t position) const {
+    if (problem_ != ExtractProblem::kNone) {
+        return {std::nullopt, problem_};
+    }
+    if (icoSet_) {
+        if (position != 0) {
+            return {std::nullopt, ExtractProblem::kIndexBeyondCount};
+        }
+        return {icoSet_, ExtractProblem::kNone};
+    }
+    if (position >= GroupCount()) {
+        return {std::nullopt, ExtractProblem::kIndexBeyondCount};
+    }
+    auto set = BuildIconGroupAt(*module_->Resources(), position);
+    if (!set) {
+        return {std::nullopt, ExtractProblem::kGroupUnreadable};
+    }
+    return {std::move(set), ExtractProblem::kNone};
+}
+
+const ResourceTable* IconSource::Resources() const {
+    return module_ ? module_->Resources() : nullptr;
+}
+
+}  // namespace tavrin::icons
