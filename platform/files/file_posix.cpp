@@ -31,7 +31,8 @@ class Descriptor {
 };
 
 int OpenRegularFile(const std::string& path) {
-    Descriptor fd(open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Without O_NONBLOCK a FIFO would wait here for a writer, for good.
+    Descriptor fd(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     struct stat info {};
     if (fd.Get() < 0 || fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode)) {
         return -1;
@@ -95,11 +96,17 @@ void MappedFile::Release() noexcept {
 // --- OutputFile -------------------------------------------------------------
 
 std::optional<OutputFile> OutputFile::CreateAlways(const std::string& path) {
-    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) {
+    // O_NONBLOCK fails a FIFO nobody reads instead of waiting for a reader;
+    // it is taken off again so that writes are whole.
+    Descriptor fd(open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0644));
+    if (fd.Get() < 0) {
         return std::nullopt;
     }
-    return OutputFile(fd);
+    const int flags = fcntl(fd.Get(), F_GETFL);
+    if (flags < 0 || fcntl(fd.Get(), F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        return std::nullopt;
+    }
+    return OutputFile(fd.Take());
 }
 
 OutputFile::OutputFile(OutputFile&& other) noexcept : handle_(std::exchange(other.handle_, -1)) {}
