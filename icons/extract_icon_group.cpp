@@ -3,6 +3,7 @@
 #include "icons/ico_file.h"
 #include "icons/icon_group.h"
 #include "icons/icon_source.h"
+#include "icons/kept_source.h"
 #include "platform/locale/user_language.h"
 
 namespace tavrin::icons {
@@ -22,11 +23,20 @@ ExtractReport ExtractIconGroupReporting(std::string_view source, int mode, std::
         report.problem = ExtractProblem::kIndexBeyondCount;
         return report;
     }
-    const IconSource opened = IconSource::Open(std::string(source), platform::UserLanguage());
+    const std::string path(source);
+    const auto userLanguage = platform::UserLanguage();
+    std::optional<IconSource> opened;
+    const IconSource* kept = KeptSourceFor(path, userLanguage);
+    const IconSource& from = kept ? *kept : opened.emplace(IconSource::Open(path, userLanguage));
     // An icon file counts as one group even when it cannot be read.
-    const std::size_t count = format == SourceFormat::kIcoFile ? 1 : opened.GroupCount();
+    const std::size_t count = format == SourceFormat::kIcoFile ? 1 : from.GroupCount();
+    const ExtractProblem sourceProblem = from.Problem();
+    const IconGroup group = count >= wanted ? from.GroupAt(wanted - 1) : IconGroup{};
+    if (opened) {
+        OfferToPress(path, userLanguage, std::move(*opened));
+    }
     if (count == 0) {
-        report.problem = opened.Problem();
+        report.problem = sourceProblem;
         return report;
     }
     if (count < wanted) {
@@ -34,7 +44,6 @@ ExtractReport ExtractIconGroupReporting(std::string_view source, int mode, std::
         return report;
     }
     report.count = static_cast<int>(count);
-    const IconGroup group = opened.GroupAt(wanted - 1);
     if (!group.set) {
         report.problem = group.problem;
         return report;

@@ -85,6 +85,13 @@ IconGroup IconSource::GroupAt(std::size_t position) const {
     return {std::move(set), ExtractProblem::kNone};
 }
 
+std::optional<platform::FileIdentity> IconSource::ModuleIdentity() const {
+    if (!module_ || !resourceFile_.empty()) {
+        return std::nullopt;
+    }
+    return module_->Identity();
+}
+
 const ResourceTable* IconSource::Resources() const {
     return module_ ? module_->Resources() : nullptr;
 }

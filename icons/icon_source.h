@@ -45,6 +45,9 @@ class IconSource {
     const std::string& ResourceFile() const { return resourceFile_; }
     // The module's resources; null for an icon file or a source not opened.
     const ResourceTable* Resources() const;
+    // The identity of the module file read, when that is the file the path
+    // names (not its resource file); else none.
+    std::optional<platform::FileIdentity> ModuleIdentity() const;
 
   private:
     IconSource() = default;

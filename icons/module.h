@@ -23,6 +23,10 @@ class Module {
     ExtractProblem Problem() const { return problem_; }
     // Null when the module could not be opened.
     const ResourceTable* Resources() const { return resources_.get(); }
+    // The identity of the file read; none for bytes held in memory.
+    std::optional<platform::FileIdentity> Identity() const {
+        return mapping_ ? mapping_->Identity() : std::nullopt;
+    }
 
   private:
     Module() = default;

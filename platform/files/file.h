@@ -10,6 +10,21 @@
 
 namespace tavrin::platform {
 
+// What tells one file from another, and a file from itself after a change:
+// the file's number on its volume, with its size and last write time.
+struct FileIdentity {
+    std::uint64_t volume = 0;  // where the system numbers files per volume
+    std::uint64_t index = 0;
+    std::uint64_t size = 0;
+    std::int64_t lastWrite = 0;
+
+    bool operator==(const FileIdentity&) const = default;
+};
+
+// The identity of the file `path` names now; none when there is none. Cheap:
+// the file's bytes are not opened for reading.
+std::optional<FileIdentity> IdentityOfPath(const std::string& path);
+
 // Who else may open a file while it is mapped.
 enum class Sharing {
     kReaders,  // others may read (and, on Windows, delete) it; nobody may write
@@ -30,15 +45,19 @@ class MappedFile {
     ~MappedFile();
 
     std::span<const std::uint8_t> Bytes() const { return {data_, size_}; }
+    // The identity of the file mapped, taken when it was opened.
+    const std::optional<FileIdentity>& Identity() const { return identity_; }
 
   private:
-    MappedFile(const std::uint8_t* data, std::size_t size, std::intptr_t file)
-        : data_(data), size_(size), file_(file) {}
+    MappedFile(const std::uint8_t* data, std::size_t size, std::intptr_t file,
+               std::optional<FileIdentity> identity)
+        : data_(data), size_(size), file_(file), identity_(identity) {}
     void Release() noexcept;
 
     const std::uint8_t* data_ = nullptr;
     std::size_t size_ = 0;
     std::intptr_t file_ = -1;  // held where closing it would end the sharing rule
+    std::optional<FileIdentity> identity_;
 };
 
 // A file created for writing, replacing any file of that name, with no

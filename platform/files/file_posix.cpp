@@ -40,7 +40,21 @@ int OpenRegularFile(const std::string& path) {
     return fd.Take();
 }
 
+FileIdentity IdentityOf(const struct stat& info) {
+    return {static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino),
+            static_cast<std::uint64_t>(info.st_size),
+            static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec};
+}
+
 }  // namespace
+
+std::optional<FileIdentity> IdentityOfPath(const std::string& path) {
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        return std::nullopt;
+    }
+    return IdentityOf(info);
+}
 
 // --- MappedFile -------------------------------------------------------------
 // POSIX has no mandatory share modes: a file is mapped alike for either
@@ -53,7 +67,7 @@ std::optional<MappedFile> MappedFile::Open(const std::string& path, Sharing) {
         return std::nullopt;
     }
     if (info.st_size == 0) {
-        return MappedFile(nullptr, 0, -1);
+        return MappedFile(nullptr, 0, -1, IdentityOf(info));
     }
     if (static_cast<std::uint64_t>(info.st_size) > std::numeric_limits<std::size_t>::max()) {
         return std::nullopt;
@@ -63,13 +77,14 @@ std::optional<MappedFile> MappedFile::Open(const std::string& path, Sharing) {
     if (view == MAP_FAILED) {
         return std::nullopt;
     }
-    return MappedFile(static_cast<const std::uint8_t*>(view), size, -1);
+    return MappedFile(static_cast<const std::uint8_t*>(view), size, -1, IdentityOf(info));
 }
 
 MappedFile::MappedFile(MappedFile&& other) noexcept
     : data_(std::exchange(other.data_, nullptr)),
       size_(std::exchange(other.size_, 0)),
-      file_(std::exchange(other.file_, -1)) {}
+      file_(std::exchange(other.file_, -1)),
+      identity_(std::exchange(other.identity_, std::nullopt)) {}
 
 MappedFile& MappedFile::operator=(MappedFile&& other) noexcept {
     if (this != &other) {
@@ -77,6 +92,7 @@ MappedFile& MappedFile::operator=(MappedFile&& other) noexcept {
         data_ = std::exchange(other.data_, nullptr);
         size_ = std::exchange(other.size_, 0);
         file_ = std::exchange(other.file_, -1);
+        identity_ = std::exchange(other.identity_, std::nullopt);
     }
     return *this;
 }

@@ -6,7 +6,7 @@
 
 #include "platform/files/file.h"
 #include "tests/platform/files/counting_bytes.h"
-#include "tests/platform/files/held.h"
+#include "tests/support/held.h"
 #include "tests/support/temp_dir.h"
 
 namespace tavrin::test {

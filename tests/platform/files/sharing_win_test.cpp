@@ -4,8 +4,8 @@
 
 #include "platform/files/file.h"
 #include "tests/platform/files/counting_bytes.h"
-#include "tests/platform/files/held.h"
-#include "tests/platform/files/scoped_handle_win.h"
+#include "tests/support/held.h"
+#include "tests/support/scoped_handle_win.h"
 #include "tests/support/temp_dir.h"
 
 namespace tavrin::test {

@@ -2,7 +2,7 @@
 #include <fstream>
 #include <system_error>
 
-#include "tests/platform/files/held.h"
+#include "tests/support/held.h"
 
 namespace tavrin::test {
 namespace {

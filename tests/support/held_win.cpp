@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "tests/platform/files/held.h"
-#include "tests/platform/files/scoped_handle_win.h"
+#include "tests/support/held.h"
+#include "tests/support/scoped_handle_win.h"
 
 namespace tavrin::test {
 namespace {
