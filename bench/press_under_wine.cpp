@@ -1,8 +1,8 @@
 // One press of Extract as the Windows program makes it (ExtractIconGroup for
-// the indices 1 to 100, each call opening the source anew) against its floor:
-// writing the same files' bytes with CreateFileA, WriteFile and CloseHandle
-// alone. Also splits the press into its phases. Runs as a Windows program,
-// under Wine here.
+// the indices 1 to 100 inside one ExtractPress) against its floor: writing
+// the same files' bytes with CreateFileA, WriteFile and CloseHandle alone.
+// Also the same calls without the press, each opening the source anew. Runs
+// as a Windows program, under Wine here.
 // usage: tavrin_press_bench.exe OUTPUT-FOLDER MODULE...
 
 #include <windows.h>
@@ -15,28 +15,19 @@
 #include <vector>
 
 #include "icons/extract_icon_group.h"
-#include "icons/ico_file.h"
+#include "icons/extract_press.h"
 #include "icons/icon_source.h"
 
 namespace {
 
 constexpr int kPresses = 100;
-constexpr int kRuns = 7;
+constexpr int kRuns = 15;
 
 double Milliseconds(const std::function<void()>& work) {
     const auto start = std::chrono::steady_clock::now();
     work();
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
         .count();
-}
-
-double MedianOf(const std::function<void()>& work) {
-    std::vector<double> times;
-    for (int run = 0; run < kRuns; ++run) {
-        times.push_back(Milliseconds(work));
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
 }
 
 std::string OutputPath(const std::string& folder, int index) {
@@ -60,57 +51,49 @@ std::vector<std::vector<char>> ReadWritten(const std::string& folder) {
     return files;
 }
 
+double Median(std::vector<double> times) {
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
 void Measure(const std::string& folder, const std::string& module) {
-    const auto press = [&] {
+    const auto calls = [&] {
         for (int index = 1; index <= kPresses; ++index) {
             tavrin::icons::ExtractIconGroup(module.c_str(), 0, OutputPath(folder, index).c_str(),
                                             index);
         }
     };
-    const double pressMs = MedianOf(press);
+    calls();
     const auto written = ReadWritten(folder);
-    const double floorMs = MedianOf([&] {
+    const auto floor = [&] {
         for (std::size_t i = 0; i < written.size(); ++i) {
-            HANDLE file = CreateFileA(OutputPath(folder, static_cast<int>(i) + 1).c_str(),
-                                      GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+            HANDLE file =
+                CreateFileA(OutputPath(folder, static_cast<int>(i) + 1).c_str(), GENERIC_WRITE, 0,
+                            nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
             DWORD put = 0;
             WriteFile(file, written[i].data(), static_cast<DWORD>(written[i].size()), &put,
                       nullptr);
             CloseHandle(file);
         }
-    });
-
-    // The same press in its phases: opening the source, building the
-    // groups, writing the files.
-    using tavrin::icons::IconSource;
-    const double openMs = MedianOf([&] {
-        for (int index = 1; index <= kPresses; ++index) {
-            IconSource::Open(module, std::nullopt);
-        }
-    });
-    const IconSource source = IconSource::Open(module, std::nullopt);
-    const std::size_t groups = source.GroupCount();
-    const std::size_t wanted = std::min<std::size_t>(groups, kPresses);
-    const double buildMs = MedianOf([&] {
-        for (std::size_t position = 0; position < wanted; ++position) {
-            source.GroupAt(position);
-        }
-    });
-    std::vector<tavrin::icons::IconImageSet> sets;
-    for (std::size_t position = 0; position < wanted; ++position) {
-        sets.push_back(*source.GroupAt(position).set);
+    };
+    // Taken in turns, so that the disk's moods fall on all three alike.
+    std::vector<double> press;
+    std::vector<double> alone;
+    std::vector<double> floors;
+    for (int run = 0; run < kRuns; ++run) {
+        press.push_back(Milliseconds([&] {
+            const tavrin::icons::ExtractPress scope;
+            calls();
+        }));
+        alone.push_back(Milliseconds(calls));
+        floors.push_back(Milliseconds(floor));
     }
-    const double writeMs = MedianOf([&] {
-        for (std::size_t i = 0; i < sets.size(); ++i) {
-            tavrin::icons::WriteIcoFile(sets[i], OutputPath(folder, static_cast<int>(i) + 1));
-        }
-    });
-
+    const std::size_t groups = tavrin::icons::IconSource::Open(module, std::nullopt).GroupCount();
     const char* name = module.c_str() + module.find_last_of("\\/") + 1;
-    std::printf("%-14s %6zu groups  press %7.1f ms  floor %6.1f ms  press/floor %4.2f"
-                "  (open x100 %6.1f, build %6.1f, write %6.1f ms)\n",
-                name, groups, pressMs, floorMs, pressMs / floorMs, openMs, buildMs, writeMs);
+    std::printf(
+        "%-12s %4zu groups  press %6.1f ms  floor %6.1f ms  press/floor %4.2f"
+        "  (calls without the press's reuse %6.1f ms)\n",
+        name, groups, Median(press), Median(floors), Median(press) / Median(floors), Median(alone));
 }
 
 }  // namespace
