@@ -5,6 +5,7 @@
 #include "icons/extract_icon_group.h"
 #include "icons/icon_group.h"
 #include "tests/support/expected_ico.h"
+#include "tests/support/little_endian.h"
 #include "tests/support/temp_dir.h"
 
 namespace tavrin::icons {
