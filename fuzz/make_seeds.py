@@ -4,11 +4,35 @@ edge-case icon groups, and icon files. Run from anywhere; rerunning gives
 the same bytes."""
 
 import os
-
-from pe_build import dib, group, ico, ne, pe, png
+import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.join(HERE, os.pardir, 'tests', 'support'))
+from formats import (dib, group_directory, icon_dir_header, ico_entry,  # noqa: E402
+                     ico_offsets, ne, pe, png)
+
 RT_ICON, RT_GROUP_ICON, RT_STRING = 3, 14, 6
+
+
+def png_of_one_colour(width, height):
+    return png(width, height, [b'\x20\x40\x80\xff' * width] * height)
+
+
+def ico(images, file_type=1, entries=None):
+    """An ICO file of `images`; `entries` may give (size, offset) pairs that
+    replace the computed ones."""
+    if entries is None:
+        sizes = [len(image) for image in images]
+        entries = list(zip(sizes, ico_offsets(sizes)))
+    return (icon_dir_header(len(entries), file_type) +
+            b''.join(ico_entry(16, 16, 0, 32, size, at) for size, at in entries) +
+            b''.join(images))
+
+
+def group(icon_ids, sizes=None):
+    """A GRPICONDIR listing the RT_ICON numbers `icon_ids`."""
+    return group_directory([(48, 48, 32, sizes[i] if sizes else 0, icon_id)
+                            for i, icon_id in enumerate(icon_ids)])
 
 
 def write(kind, name, data):
@@ -22,7 +46,7 @@ def main():
     small4 = dib(16, 16, 4)
     small1 = dib(16, 16, 1, fill=0xA5)
     true32 = dib(8, 8, 32, fill=0x7F)
-    picture = png(4, 4)
+    picture = png_of_one_colour(4, 4)
 
     write('module', 'two-groups.dll', pe({
         RT_ICON: {1: {0x409: small4}, 2: {0x409: true32, 0: small1}, 3: {0x409: picture}},

@@ -33,6 +33,10 @@ if ! { cmake --preset fuzz >/dev/null && cmake --build --preset fuzz -j2 --targe
   exit 1
 fi
 
+# The PE corpus where the build's cache says it is (TAVRIN_CORPUS_DIR).
+pe_corpus=$(sed -n 's/^TAVRIN_CORPUS_DIR:PATH=//p' "$build/CMakeCache.txt" 2>/dev/null)
+pe_corpus=${pe_corpus:-../shared/corpus/corkami-pe}
+
 # Seeds: the hand-made ones, every saved finding, the hand-made PE corpus
 # when present, and the fixtures of any other build of this tree.
 gather() {
@@ -46,9 +50,8 @@ gather() {
       find "$dir" -maxdepth 1 -name "$p" -exec cp -t "$into" {} + 2>/dev/null
     done
   done
-  local corkami=../shared/corpus/corkami-pe
-  if [ "$harness" = module ] && [ -d "$corkami" ]; then
-    find "$corkami" -type f -exec cp -t "$into" {} +
+  if [ "$harness" = module ] && [ -d "$pe_corpus" ]; then
+    find "$pe_corpus" -type f -exec cp -t "$into" {} +
   fi
 }
 

@@ -9,8 +9,9 @@
 #include "icons/ico_file.h"
 #include "icons/module.h"
 #include "tests/hardening/allocation_watch.h"
-#include "tests/hardening/raw_directory.h"
-#include "tests/support/expected_ico.h"
+#include "tests/support/group_directory.h"
+#include "tests/support/image_builder.h"
+#include "tests/support/raw_directory.h"
 #include "tests/support/temp_dir.h"
 
 namespace tavrin::icons {
@@ -32,7 +33,7 @@ TEST(AllocationTest, ATableLongerThanTheFileAllocatesNothingForItsEntries) {
     for (const auto& c : cases) {
         test::RawDirectory dir;
         const auto icons = dir.Table({{1, test::kHighBit | dir.Leaf(test::DibImage(16, 16, 4))}});
-        const auto groups = dir.Table({{1, test::kHighBit | dir.Leaf(test::Group({1}))}});
+        const auto groups = dir.Table({{1, test::kHighBit | dir.Leaf(test::GroupDirectory({1}))}});
         dir.Root(icons, groups);
         // Both counts at their largest: 131070 entries, 1 MiB of them.
         auto& bytes = dir.Bytes();

@@ -8,6 +8,8 @@
 #include "icons/extract_icon_group.h"
 #include "icons/ico_file.h"
 #include "tests/support/expected_ico.h"
+#include "tests/support/group_directory.h"
+#include "tests/support/image_builder.h"
 #include "tests/support/pe_builder.h"
 #include "tests/support/temp_dir.h"
 

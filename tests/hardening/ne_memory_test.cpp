@@ -8,7 +8,7 @@
 #include "icons/extract_icon_group.h"
 #include "icons/module.h"
 #include "tests/hardening/allocation_watch.h"
-#include "tests/support/expected_ico.h"
+#include "tests/support/little_endian.h"
 #include "tests/support/temp_dir.h"
 
 namespace tavrin::icons {

@@ -8,8 +8,10 @@
 #include "icons/extract_icon_group.h"
 #include "icons/module.h"
 #include "icons/section_map.h"
-#include "tests/hardening/raw_directory.h"
 #include "tests/support/expected_ico.h"
+#include "tests/support/group_directory.h"
+#include "tests/support/image_builder.h"
+#include "tests/support/raw_directory.h"
 #include "tests/support/temp_dir.h"
 
 namespace tavrin::icons {
@@ -64,7 +66,7 @@ TEST(SectionMapTest, AModuleWithTheMostSectionsStillGivesEveryGroup) {
     test::RawDirectory dir;
     const auto image = test::DibImage(16, 16, 4);
     const auto icons = dir.Table({{1, test::kHighBit | dir.Leaf(image)}});
-    const auto group = dir.Leaf(test::Group({1}));
+    const auto group = dir.Leaf(test::GroupDirectory({1}));
     std::vector<std::pair<std::uint32_t, std::uint32_t>> names;
     for (int i = 0; i < 2000; ++i) {
         names.emplace_back(test::kHighBit | dir.Text(u"G" + std::u16string(1, u'A' + i % 26)),

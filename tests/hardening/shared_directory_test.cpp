@@ -10,8 +10,11 @@
 #include "icons/extract_icon_group.h"
 #include "icons/icon_group.h"
 #include "icons/module.h"
-#include "tests/hardening/raw_directory.h"
 #include "tests/support/expected_ico.h"
+#include "tests/support/group_directory.h"
+#include "tests/support/image_builder.h"
+#include "tests/support/little_endian.h"
+#include "tests/support/raw_directory.h"
 #include "tests/support/temp_dir.h"
 
 namespace tavrin::icons {
@@ -49,7 +52,7 @@ TEST(SharedDirectoryTest, NamesSharingOneLanguageTableEachGiveItsImage) {
     const auto shared = dir.Leaf(kImage);
     const auto icons = dir.Table(
         {{1, kHighBit | shared}, {2, kHighBit | dir.Leaf(kOtherImage)}, {3, kHighBit | shared}});
-    dir.Root(icons, dir.Table({{1, kHighBit | dir.Leaf(test::Group({3, 2, 1, 3}))}}));
+    dir.Root(icons, dir.Table({{1, kHighBit | dir.Leaf(test::GroupDirectory({3, 2, 1, 3}))}}));
     const Extraction result = ExtractFirst(test::ModuleWithResourceSection(dir.Bytes()));
     EXPECT_EQ(result.count, 1);
     EXPECT_EQ(result.written, test::ExpectedIco({kImage, kOtherImage, kImage, kImage}));
@@ -81,7 +84,8 @@ TEST(SharedDirectoryTest, LanguageTablesLaidOverOneAnotherEndTheSearch) {
         icons.emplace_back(i + 1, kHighBit | (runAt + 8 * i));
     }
     const auto iconNames = dir.Table(icons);
-    dir.Root(iconNames, dir.Table({{1, kHighBit | dir.Leaf(test::Group(OneTo(kImages)))}}));
+    dir.Root(iconNames,
+             dir.Table({{1, kHighBit | dir.Leaf(test::GroupDirectory(OneTo(kImages)))}}));
     const ByteVector module = test::ModuleWithResourceSection(dir.Bytes());
 
     // Each table alone is sound and gives the image.
@@ -112,7 +116,7 @@ TEST(SharedDirectoryTest, ASearchByTextOverOverlappingNamesEndsWithinItsAllowanc
         }
     }
     const auto runAt = dir.Put(run, 2);
-    const auto group = dir.Leaf(test::Group({1}));
+    const auto group = dir.Leaf(test::GroupDirectory({1}));
     Entries names;
     for (std::size_t i = 0; i < kNames; ++i) {
         names.emplace_back(kHighBit | (runAt + 2 * i), kHighBit | group);
@@ -130,7 +134,7 @@ TEST(SharedDirectoryTest, ASearchByTextOverOverlappingNamesEndsWithinItsAllowanc
 
 TEST(SharedDirectoryTest, ASearchByTextAmongManyNamesOfOneLengthFindsTheLast) {
     test::RawDirectory dir;
-    const auto group = dir.Leaf(test::Group({1}));
+    const auto group = dir.Leaf(test::GroupDirectory({1}));
     Entries names;
     std::u16string name;
     for (std::size_t i = 0; i < 4096; ++i) {
@@ -153,7 +157,7 @@ TEST(SharedDirectoryTest, EveryGroupOfTheLargestNameTableCanBeVisitedInTurn) {
     test::RawDirectory dir;
     const std::u16string text(0xFFFF, u'A');
     const auto textAt = dir.Text(text);
-    const auto group = dir.Leaf(test::Group({1}));
+    const auto group = dir.Leaf(test::GroupDirectory({1}));
     dir.Root(dir.Table({{1, kHighBit | dir.Leaf(kImage)}}),
              dir.Table(Entries(131070, {kHighBit | textAt, kHighBit | group}), 65535));
     const ByteVector module = test::ModuleWithResourceSection(dir.Bytes());
@@ -209,7 +213,7 @@ TEST(SharedDirectoryTest, ADirectoryPointingBackAtItselfEndsWithAClearResult) {
     for (const auto& c : cases) {
         test::RawDirectory dir;
         const auto icons = dir.Table({{1, kHighBit | dir.Leaf(kImage)}});
-        const auto names = dir.Table({{1, kHighBit | dir.Leaf(test::Group({1}))}});
+        const auto names = dir.Table({{1, kHighBit | dir.Leaf(test::GroupDirectory({1}))}});
         dir.Root(icons, names);
         c.damage(dir, names);
         const Extraction result = ExtractFirst(test::ModuleWithResourceSection(dir.Bytes()));

@@ -3,6 +3,9 @@
 #include "icons/extract_icon_group.h"
 #include "icons/ico_file.h"
 #include "tests/support/expected_ico.h"
+#include "tests/support/ico_builder.h"
+#include "tests/support/image_builder.h"
+#include "tests/support/little_endian.h"
 #include "tests/support/temp_dir.h"
 
 #ifdef _WIN32
@@ -28,10 +31,7 @@ struct Entry {
 };
 ByteVector IcoWithEntries(std::uint16_t type, const std::vector<Entry>& entries, std::size_t total,
                           std::uint16_t reserved = 0) {
-    ByteVector out;
-    test::PutLe(out, reserved, 2);
-    test::PutLe(out, type, 2);
-    test::PutLe(out, entries.size(), 2);
+    ByteVector out = test::IcoHeader(entries.size(), type, reserved);
     for (const Entry& e : entries) {
         test::PutLe(out, 0, 8);
         test::PutLe(out, e.size, 4);

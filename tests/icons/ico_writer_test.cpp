@@ -2,6 +2,8 @@
 
 #include "icons/ico_file.h"
 #include "tests/support/expected_ico.h"
+#include "tests/support/image_builder.h"
+#include "tests/support/little_endian.h"
 #include "tests/support/temp_dir.h"
 
 #ifndef _WIN32

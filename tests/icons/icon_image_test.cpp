@@ -1,8 +1,8 @@
 #include "icons/icon_image.h"
 
 #include <gtest/gtest.h>
-
-#include "tests/support/expected_ico.h"
+#include "tests/support/image_builder.h"
+#include "tests/support/little_endian.h"
 
 namespace tavrin::icons {
 namespace {
@@ -16,14 +16,7 @@ IconImage Describe(const ByteVector& bytes) {
 
 ByteVector Header(std::uint32_t width, std::uint32_t height, std::uint16_t planes,
                   std::uint16_t bitCount) {
-    ByteVector bytes;
-    test::PutLe(bytes, 40, 4);
-    test::PutLe(bytes, width, 4);
-    test::PutLe(bytes, height, 4);
-    test::PutLe(bytes, planes, 2);
-    test::PutLe(bytes, bitCount, 2);
-    bytes.resize(40);
-    return bytes;
+    return test::BitmapInfoHeader(width, height, planes, bitCount);
 }
 
 TEST(IconImageTest, DescribesABitmapFromItsHeader) {

@@ -10,6 +10,9 @@
 #include "icons/icon_group.h"
 #include "icons/module.h"
 #include "tests/support/expected_ico.h"
+#include "tests/support/group_directory.h"
+#include "tests/support/image_builder.h"
+#include "tests/support/little_endian.h"
 #include "tests/support/pe_builder.h"
 #include "tests/support/temp_dir.h"
 
@@ -33,9 +36,7 @@ test::BuiltPe TwoGroupModule(bool pe32Plus = false) {
 }
 
 void Put(ByteVector& bytes, std::size_t offset, std::uint32_t value, int width = 4) {
-    for (int i = 0; i < width; ++i) {
-        bytes[offset + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
-    }
+    test::PutAt(bytes, offset, value, width);
 }
 
 struct Outcome {

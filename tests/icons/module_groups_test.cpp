@@ -6,6 +6,7 @@
 #include "icons/icon_group.h"
 #include "icons/icon_source.h"
 #include "tests/support/expected_ico.h"
+#include "tests/support/little_endian.h"
 #include "tests/support/temp_dir.h"
 
 namespace tavrin::icons {

@@ -9,6 +9,8 @@
 #include "tests/modules/sample_modules.h"
 #include "tests/modules/temp_tree.h"
 #include "tests/support/expected_ico.h"
+#include "tests/support/group_directory.h"
+#include "tests/support/image_builder.h"
 
 namespace tavrin::test {
 namespace {

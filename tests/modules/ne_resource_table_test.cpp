@@ -6,7 +6,8 @@
 #include "icons/icon_group.h"
 #include "icons/module.h"
 #include "tests/modules/sample_modules.h"
-#include "tests/support/expected_ico.h"
+#include "tests/support/group_directory.h"
+#include "tests/support/image_builder.h"
 
 namespace tavrin::test {
 namespace {

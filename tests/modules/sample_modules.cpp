@@ -1,6 +1,6 @@
 #include "tests/modules/sample_modules.h"
-
-#include "tests/support/expected_ico.h"
+#include "tests/support/group_directory.h"
+#include "tests/support/image_builder.h"
 
 namespace tavrin::test {
 namespace {

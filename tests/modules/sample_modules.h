@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/modules/ne_builder.h"
+#include "tests/support/ne_builder.h"
 
 namespace tavrin::test {
 

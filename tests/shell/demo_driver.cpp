@@ -13,8 +13,8 @@
 #include "tests/shell/main_window_places.h"
 #include "tests/shell/support/polling.h"
 #include "tests/shell/support/remote_window.h"
-#include "tests/shell/support/screen_image.h"
 #include "tests/shell/support/window_driver.h"
+#include "tests/support/screen_image.h"
 
 namespace {
 

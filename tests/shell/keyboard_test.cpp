@@ -9,8 +9,8 @@
 
 #include "tests/shell/support/polling.h"
 #include "tests/shell/support/remote_window.h"
-#include "tests/shell/support/synthetic_input.h"
 #include "tests/shell/tavrin_session.h"
+#include "tests/support/synthetic_input.h"
 
 namespace tavrin::test {
 namespace {

@@ -9,8 +9,8 @@
 #include <filesystem>
 
 #include "tests/shell/support/remote_window.h"
-#include "tests/shell/support/screen_image.h"
 #include "tests/shell/tavrin_session.h"
+#include "tests/support/screen_image.h"
 
 namespace tavrin::test {
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <map>
 
-#include "tests/support/expected_ico.h"
+#include "tests/support/little_endian.h"
 
 namespace tavrin::test {
 namespace {
@@ -22,10 +22,10 @@ struct NameLess {
     bool operator()(const Name& a, const Name& b) const { return StoredBefore(a, b); }
 };
 
-void PutAt(ByteVector& out, std::size_t offset, std::uint64_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) {
-        out[offset + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
-    }
+constexpr std::size_t kFileAlignment = 0x200;
+
+std::size_t RoundUp(std::size_t value, std::size_t unit) {
+    return (value + unit - 1) / unit * unit;
 }
 
 }  // namespace
@@ -57,12 +57,12 @@ BuiltPe BuildPe(const std::vector<PeResource>& resources, const PeOptions& optio
     std::vector<Patch> namePatches;
     std::vector<std::pair<std::size_t, std::size_t>> dataPatches;  // entry field, resource
 
-    BuiltPe built;
+    std::vector<std::size_t> typeEntries;  // in the section
     const std::size_t root = table(countNamed(tree), tree.size() - countNamed(tree));
     std::size_t typeSlot = 0;
     for (const auto& [type, names] : tree) {
         const std::size_t typeEntry = root + 16 + 8 * typeSlot++;
-        built.typeEntries.push_back(typeEntry);
+        typeEntries.push_back(typeEntry);
         namePatches.push_back({typeEntry, type});
         const std::size_t nameTable = table(countNamed(names), names.size() - countNamed(names));
         PutAt(section, typeEntry + 4, 0x80000000u | nameTable, 4);
@@ -104,64 +104,65 @@ BuiltPe BuildPe(const std::vector<PeResource>& resources, const PeOptions& optio
         PutAt(section, dataEntryOf[i] + 4, resources[i].data.size(), 4);
         section.insert(section.end(), resources[i].data.begin(), resources[i].data.end());
     }
-    section.resize((section.size() + 511) & ~std::size_t{511});
+    section.resize(RoundUp(section.size(), kFileAlignment));
 
-    // Headers: DOS header, PE signature, file header, optional header, one
-    // section, padded to 0x200.
-    ByteVector& out = built.bytes;
-    out.assign(0x200, 0);
-    PutAt(out, 0, 0x5A4D, 2);
+    BuiltPe built = ModuleAround(section, options);
+    for (std::size_t entry : typeEntries) {
+        built.typeEntries.push_back(built.rootTable + entry);
+    }
+    for (std::size_t i = 0; i < resources.size(); ++i) {
+        built.dataEntries.push_back(built.rootTable + dataEntryOf[i]);
+    }
+    return built;
+}
+
+BuiltPe ModuleAround(const ByteVector& section, const PeOptions& options) {
+    BuiltPe built;
     const std::size_t pe = 0x40;
-    PutAt(out, 0x3C, pe, 4);
-    PutAt(out, pe, 0x00004550, 4);
-    PutAt(out, pe + 4, options.pe32Plus ? 0x8664 : 0x014C, 2);
-    PutAt(out, pe + 6, 1, 2);
-    const std::size_t optionalSize = (options.pe32Plus ? 112 : 96) + 8 * 16;
-    PutAt(out, pe + 20, optionalSize, 2);
     const std::size_t optional = pe + 24;
+    const std::size_t optionalSize = (options.pe32Plus ? 112 : 96) + 8 * 16;
+    const std::size_t sectionCount = std::size_t{options.emptySections} + 1;
     built.optionalHeader = optional;
+    built.sectionTable = optional + optionalSize;
+    built.rootTable = RoundUp(built.sectionTable + 40 * sectionCount, kFileAlignment);
+    const std::size_t rawSize = RoundUp(section.size(), kFileAlignment);
+
+    ByteVector& out = built.bytes;
+    out.assign(built.rootTable + rawSize, 0);
+    PutAt(out, 0, 0x5A4D, 2);  // "MZ"
+    PutAt(out, 0x3C, pe, 4);
+    PutAt(out, pe, 0x00004550, 4);  // "PE\0\0"
+    PutAt(out, pe + 4, options.pe32Plus ? 0x8664 : 0x014C, 2);
+    PutAt(out, pe + 6, sectionCount, 2);
+    PutAt(out, pe + 20, optionalSize, 2);
     PutAt(out, optional, options.pe32Plus ? 0x20B : 0x10B, 2);
-    PutAt(out, optional + 32, 0x1000, 4);  // SectionAlignment
-    PutAt(out, optional + 36, 0x200, 4);   // FileAlignment
-    PutAt(out, optional + 60, 0x200, 4);   // SizeOfHeaders
+    PutAt(out, optional + 32, 0x1000, 4);           // SectionAlignment
+    PutAt(out, optional + 36, kFileAlignment, 4);   // FileAlignment
+    PutAt(out, optional + 60, built.rootTable, 4);  // SizeOfHeaders
     const std::size_t directories = optional + (options.pe32Plus ? 108 : 92);
     PutAt(out, directories, options.rvaAndSizesCount, 4);
     built.resourceDirectoryEntry = directories + 4 + 2 * 8;
     PutAt(out, built.resourceDirectoryEntry, options.sectionRva, 4);
     PutAt(out, built.resourceDirectoryEntry + 4, section.size(), 4);
-    built.sectionTable = optional + optionalSize;
-    const std::size_t s = built.sectionTable;
+    for (std::size_t i = 0; i < options.emptySections; ++i) {
+        const std::size_t header = built.sectionTable + 40 * i;
+        PutAt(out, header + 8, 0x1000, 4);                    // VirtualSize
+        PutAt(out, header + 12, 0x10000000 + 0x1000 * i, 4);  // VirtualAddress
+    }
+    const std::size_t s = built.sectionTable + 40 * options.emptySections;
     const char name[8] = {'.', 'r', 's', 'r', 'c', 0, 0, 0};
     std::copy(name, name + 8, out.begin() + static_cast<std::ptrdiff_t>(s));
     PutAt(out, s + 8, section.size(), 4);
     PutAt(out, s + 12, options.sectionRva, 4);
-    PutAt(out, s + 16, section.size(), 4);
-    PutAt(out, s + 20, 0x200, 4);
-
-    built.rootTable = out.size();
-    for (std::size_t& entry : built.typeEntries) {
-        entry += built.rootTable;
-    }
-    for (std::size_t i = 0; i < resources.size(); ++i) {
-        built.dataEntries.push_back(built.rootTable + dataEntryOf[i]);
-    }
-    out.insert(out.end(), section.begin(), section.end());
+    PutAt(out, s + 16, rawSize, 4);
+    PutAt(out, s + 20, built.rootTable, 4);
+    std::copy(section.begin(), section.end(),
+              out.begin() + static_cast<std::ptrdiff_t>(built.rootTable));
     return built;
 }
 
-ByteVector GroupDirectory(const std::vector<std::uint16_t>& ids) {
-    ByteVector out;
-    PutLe(out, 0, 2);
-    PutLe(out, 1, 2);
-    PutLe(out, ids.size(), 2);
-    for (std::uint16_t id : ids) {
-        PutLe(out, 0x00002020, 4);  // 32 x 32, no colour count, reserved
-        PutLe(out, 1, 2);
-        PutLe(out, 32, 2);
-        PutLe(out, 0, 4);
-        PutLe(out, id, 2);
-    }
-    return out;
+ByteVector ModuleWithResourceSection(const ByteVector& section, std::uint32_t emptySections) {
+    return ModuleAround(section, {.emptySections = emptySections}).bytes;
 }
 
 }  // namespace tavrin::test

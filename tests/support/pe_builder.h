@@ -18,10 +18,15 @@ struct PeResource {
     ByteVector data;
 };
 
+inline constexpr std::uint32_t kResourceSectionRva = 0x1000;
+
 struct PeOptions {
     bool pe32Plus = false;
-    std::uint32_t sectionRva = 0x1000;
+    std::uint32_t sectionRva = kResourceSectionRva;
     std::uint32_t rvaAndSizesCount = 16;
+    // Sections without bytes, at higher addresses, listed before the
+    // resource section.
+    std::uint32_t emptySections = 0;
 };
 
 struct BuiltPe {
@@ -38,7 +43,9 @@ struct BuiltPe {
 // each sorted, named entries before numbered ones.
 BuiltPe BuildPe(const std::vector<PeResource>& resources, const PeOptions& options = {});
 
-// A GRPICONDIR listing `ids`, each entry claiming a 32x32 image.
-ByteVector GroupDirectory(const std::vector<std::uint16_t>& ids);
+// A module whose last section, at options.sectionRva, is `section` as given:
+// for resource sections no compiler would make.
+BuiltPe ModuleAround(const ByteVector& section, const PeOptions& options = {});
+ByteVector ModuleWithResourceSection(const ByteVector& section, std::uint32_t emptySections = 0);
 
 }  // namespace tavrin::test

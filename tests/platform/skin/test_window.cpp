@@ -3,10 +3,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <memory>
-
-#include "platform/win/gdi/gdi.h"
+#include <algorithm>
 
 namespace tavrin::skin_test {
 namespace {
@@ -79,55 +76,35 @@ void RepaintNow(HWND window) {
 
 Screenshot Screenshot::Of(HWND window) {
     Screenshot shot;
-    RECT bounds{};
-    GetWindowRect(window, &bounds);
-    shot.width_ = bounds.right - bounds.left;
-    shot.height_ = bounds.bottom - bounds.top;
-    shot.pixels_.assign(static_cast<std::size_t>(shot.width_) * shot.height_, 0);
-
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = shot.width_;
-    format.bmiHeader.biHeight = -shot.height_;
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    platform::WindowDc source(window, platform::WindowDc::kWholeWindow);
-    platform::MemoryDc memory(source.get());
-    platform::OwnedBitmap bitmap(
-        CreateDIBSection(source.get(), &format, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!source || !memory || !bitmap) {
+    shot.image_ = test::CaptureWindow(window);
+    if (shot.image_.pixels.empty()) {
         ADD_FAILURE() << "no screenshot";
-        return shot;
-    }
-    platform::Selection selected(memory.get(), bitmap.get());
-    BitBlt(memory.get(), 0, 0, shot.width_, shot.height_, source.get(), 0, 0, SRCCOPY);
-    GdiFlush();
-    const auto* data = static_cast<const std::uint32_t*>(bits);
-    for (std::size_t i = 0; i < shot.pixels_.size(); ++i) {
-        shot.pixels_[i] = data[i] & 0xFFFFFF;
     }
     return shot;
 }
 
 COLORREF Screenshot::At(int x, int y) const {
-    const std::uint32_t p = pixels_.at(static_cast<std::size_t>(y) * width_ + x);
-    return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+    // Checked: a failed capture is empty, and a test reading it must fail.
+    const std::uint32_t p =
+        image_.pixels.at(static_cast<std::size_t>(y) * static_cast<std::size_t>(Width()) +
+                         static_cast<std::size_t>(x));
+    return RGB(test::Red(p), test::Green(p), test::Blue(p));
 }
 
 int Screenshot::DifferingPixels(const Screenshot& other) const {
     int differing = 0;
-    for (std::size_t i = 0; i < pixels_.size() && i < other.pixels_.size(); ++i) {
-        differing += pixels_[i] != other.pixels_[i] ? 1 : 0;
+    for (std::size_t i = 0; i < image_.pixels.size() && i < other.image_.pixels.size(); ++i) {
+        differing += image_.pixels[i] != other.image_.pixels[i] ? 1 : 0;
     }
     return differing;
 }
 
 RECT Screenshot::BoundsOf(COLORREF colour) const {
-    RECT bounds{width_, height_, 0, 0};
-    for (int y = 0; y < height_; ++y) {
-        for (int x = 0; x < width_; ++x) {
+    const int width = Width();
+    const int height = Height();
+    RECT bounds{width, height, 0, 0};
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
             if (At(x, y) == colour) {
                 bounds = {std::min<LONG>(bounds.left, x), std::min<LONG>(bounds.top, y),
                           std::max<LONG>(bounds.right, x + 1),
@@ -139,34 +116,7 @@ RECT Screenshot::BoundsOf(COLORREF colour) const {
 }
 
 bool Screenshot::SaveBmp(const std::string& path) const {
-    const int row = (width_ * 3 + 3) & ~3;
-    BITMAPFILEHEADER file{};
-    BITMAPINFOHEADER info{};
-    info.biSize = sizeof info;
-    info.biWidth = width_;
-    info.biHeight = height_;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info;
-    file.bfSize = file.bfOffBits + static_cast<DWORD>(row * height_);
-    std::unique_ptr<FILE, int (*)(FILE*)> out(std::fopen(path.c_str(), "wb"), std::fclose);
-    if (!out) {
-        return false;
-    }
-    std::fwrite(&file, sizeof file, 1, out.get());
-    std::fwrite(&info, sizeof info, 1, out.get());
-    std::vector<unsigned char> line(static_cast<std::size_t>(row), 0);
-    for (int y = height_ - 1; y >= 0; --y) {
-        for (int x = 0; x < width_; ++x) {
-            const COLORREF c = At(x, y);
-            line[x * 3] = GetBValue(c);
-            line[x * 3 + 1] = GetGValue(c);
-            line[x * 3 + 2] = GetRValue(c);
-        }
-        std::fwrite(line.data(), line.size(), 1, out.get());
-    }
-    return true;
+    return test::WriteBmp(image_, path);
 }
 
 void ParkCursor() {

@@ -5,9 +5,9 @@
 #include <windows.h>
 
 #include <chrono>
-#include <cstdint>
 #include <string>
-#include <vector>
+
+#include "tests/support/screen_image.h"
 
 namespace tavrin::skin_test {
 
@@ -47,13 +47,14 @@ bool PollUntil(const auto& done, std::chrono::milliseconds timeout = std::chrono
 // Invalidates the window, its frame and its children and paints them now.
 void RepaintNow(HWND window);
 
-// The pixels of a window, frame included, as they are on screen.
+// The pixels of a window, frame included, as it draws itself, seen in
+// COLORREF terms as the skin's colours are given.
 class Screenshot {
   public:
     static Screenshot Of(HWND window);
 
-    int Width() const { return width_; }
-    int Height() const { return height_; }
+    int Width() const { return image_.width; }
+    int Height() const { return image_.height; }
     COLORREF At(int x, int y) const;
     bool operator==(const Screenshot& other) const = default;
     // How many pixels differ from `other`, which must be of the same size.
@@ -64,9 +65,7 @@ class Screenshot {
     bool SaveBmp(const std::string& path) const;
 
   private:
-    int width_ = 0;
-    int height_ = 0;
-    std::vector<std::uint32_t> pixels_;  // 0x00RRGGBB, top row first
+    test::ScreenImage image_;
 };
 
 // The cursor where no test window lies, so nothing is hovered by accident.

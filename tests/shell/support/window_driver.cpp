@@ -3,7 +3,7 @@
 #include "tests/shell/support/polling.h"
 #include "tests/shell/support/remote_window.h"
 #include "tests/shell/support/running_program.h"
-#include "tests/shell/support/synthetic_input.h"
+#include "tests/support/synthetic_input.h"
 
 namespace tavrin::test {
 namespace {

@@ -18,8 +18,8 @@
 #include "tests/platform/drop/drag_source/drag_options.h"
 #include "tests/platform/drop/drag_source/file_list_data_object.h"
 #include "tests/platform/drop/drag_source/scripted_drop_source.h"
-#include "tests/platform/drop/drag_source/synthetic_input.h"
 #include "tests/platform/drop/support/file_list_block.h"
+#include "tests/support/synthetic_input.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
 #pragma once
-// Pixels taken from the screen, and a PNG file of them.
+// Pixels taken from the screen or from one window, and image files of them
+// for a person to look at.
 
 #include <windows.h>
 
@@ -18,14 +19,21 @@ struct ScreenImage {
         return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
                       static_cast<std::size_t>(x)];
     }
+    bool operator==(const ScreenImage& other) const = default;
 };
 
-// What the screen shows in `area` (screen coordinates).
+// What the screen shows in `area` (screen coordinates), whoever's windows
+// those are.
 ScreenImage CaptureScreen(const RECT& area);
+// A window of this process as it draws itself, frame included, whatever
+// lies over it on the screen. Empty when it cannot be taken.
+ScreenImage CaptureWindow(HWND window);
 
 // Writes the image as an 8-bit RGB PNG; false when the file cannot be
 // written.
 bool WritePng(const ScreenImage& image, const std::string& path);
+// Writes the image as a 24-bit BMP; false when the file cannot be written.
+bool WriteBmp(const ScreenImage& image, const std::string& path);
 
 inline int Red(std::uint32_t pixel) {
     return static_cast<int>((pixel >> 16) & 0xFF);

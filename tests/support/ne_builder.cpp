@@ -1,8 +1,8 @@
-#include "tests/modules/ne_builder.h"
+#include "tests/support/ne_builder.h"
 
 #include <stdexcept>
 
-#include "tests/support/expected_ico.h"
+#include "tests/support/little_endian.h"
 
 namespace tavrin::test {
 namespace {
@@ -10,16 +10,6 @@ namespace {
 constexpr std::size_t kNeHeaderOffset = 0x40;
 constexpr std::size_t kNeHeaderSize = 0x40;
 constexpr std::uint16_t kIntegerId = 0x8000;
-
-void Put16(ByteVector& bytes, std::size_t offset, std::uint16_t value) {
-    bytes.at(offset) = static_cast<std::uint8_t>(value);
-    bytes.at(offset + 1) = static_cast<std::uint8_t>(value >> 8);
-}
-
-void Append16(ByteVector& bytes, std::uint16_t value) {
-    bytes.push_back(static_cast<std::uint8_t>(value));
-    bytes.push_back(static_cast<std::uint8_t>(value >> 8));
-}
 
 std::uint8_t Checked8(std::size_t value) {
     if (value > 0xFF) {
@@ -38,7 +28,7 @@ std::uint16_t Checked16(std::size_t value) {
 }  // namespace
 
 void NeFile::PutU16(std::size_t offset, std::uint16_t value) {
-    Put16(bytes, offset, value);
+    PutAt(bytes, offset, value, 2);
 }
 
 std::uint16_t NeFile::U16(std::size_t offset) const {
@@ -79,34 +69,34 @@ NeFile NeBuilder::Build() const {
     std::vector<PendingName> names;
 
     if (!records_.empty()) {
-        Append16(out, alignShift_);
+        PutLe(out, alignShift_, 2);
         for (std::size_t r = 0; r < records_.size(); ++r) {
             const TypeRecord& record = records_[r];
             file.typeInfos.push_back(out.size());
             if (const auto* number = std::get_if<std::uint16_t>(&record.type)) {
-                Append16(out, *number | kIntegerId);
+                PutLe(out, *number | kIntegerId, 2);
             } else {
                 names.push_back({out.size(), std::get<std::string>(record.type), SIZE_MAX});
-                Append16(out, 0);
+                PutLe(out, 0, 2);
             }
-            Append16(out, Checked16(record.resources.size()));
+            PutLe(out, Checked16(record.resources.size()), 2);
             out.insert(out.end(), 4, 0);  // reserved
             for (const Resource& resource : record.resources) {
                 pending.push_back({out.size(), &resource.bytes});
                 out.insert(out.end(), 6, 0);  // offset, length, flags
                 if (const auto* number = std::get_if<std::uint16_t>(&resource.name)) {
-                    Append16(out, *number | kIntegerId);
+                    PutLe(out, *number | kIntegerId, 2);
                 } else {
                     names.push_back({out.size(), std::get<std::string>(resource.name), r});
-                    Append16(out, 0);
+                    PutLe(out, 0, 2);
                 }
                 out.insert(out.end(), 4, 0);  // handle, usage
             }
         }
-        Append16(out, 0);  // end of the type records
+        PutLe(out, 0, 2);  // end of the type records
         file.nameStrings.resize(records_.size());
         for (const PendingName& name : names) {
-            Put16(out, name.field, Checked16(out.size() - file.resourceTable));
+            PutAt(out, name.field, Checked16(out.size() - file.resourceTable), 2);
             if (name.record != SIZE_MAX) {
                 file.nameStrings[name.record].push_back(out.size());
             }
@@ -114,32 +104,20 @@ NeFile NeBuilder::Build() const {
             out.insert(out.end(), name.text.begin(), name.text.end());
         }
     }
-    Put16(out, kNeHeaderOffset + 0x24, Checked16(file.resourceTable - kNeHeaderOffset));
-    Put16(out, kNeHeaderOffset + 0x26, Checked16(out.size() - kNeHeaderOffset));
+    PutAt(out, kNeHeaderOffset + 0x24, Checked16(file.resourceTable - kNeHeaderOffset), 2);
+    PutAt(out, kNeHeaderOffset + 0x26, Checked16(out.size() - kNeHeaderOffset), 2);
     out.push_back(0);  // an empty resident names table
 
     const std::size_t unit = std::size_t{1} << alignShift_;
     for (const Pending& resource : pending) {
         out.resize((out.size() + unit - 1) / unit * unit, 0);
         const std::size_t units = (resource.bytes->size() + unit - 1) / unit;
-        Put16(out, resource.nameInfo, Checked16(out.size() / unit));
-        Put16(out, resource.nameInfo + 2, Checked16(units));
+        PutAt(out, resource.nameInfo, Checked16(out.size() / unit), 2);
+        PutAt(out, resource.nameInfo + 2, Checked16(units), 2);
         out.insert(out.end(), resource.bytes->begin(), resource.bytes->end());
         out.resize(out.size() + (units * unit - resource.bytes->size()), kNePadding);
     }
     return file;
-}
-
-ByteVector SizedGroupDirectory(const std::vector<GroupEntry>& entries) {
-    ByteVector out = IcoHeader(entries.size());
-    for (const GroupEntry& entry : entries) {
-        out.insert(out.end(), {48, 48, 16, 0});
-        PutLe(out, 1, 2);   // planes
-        PutLe(out, 24, 2);  // bit count
-        PutLe(out, entry.bytesInResource, 4);
-        PutLe(out, entry.iconId, 2);
-    }
-    return out;
 }
 
 }  // namespace tavrin::test

@@ -1,23 +1,35 @@
-#include "tests/platform/drop/drag_source/synthetic_input.h"
+#include "tests/support/synthetic_input.h"
 
 #include <cstdint>
 #include <cstdlib>
+#include <vector>
 
 namespace tavrin::test {
 namespace {
 
-constexpr int kSteps = 8;
-constexpr DWORD kTurnWaitMs = 5000;
-constexpr ULONGLONG kArrivalLimitMs = 20000;
-
-void SendKey(WORD key, bool down) {
+INPUT Key(WORD key, bool up) {
     INPUT input{};
     input.type = INPUT_KEYBOARD;
     input.ki.wVk = key;
     input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
-    input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
-    SendInput(1, &input, sizeof(input));
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return input;
 }
+
+INPUT MouseButton(DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;  // at the pointer's position
+    return input;
+}
+
+void Send(std::vector<INPUT> inputs) {
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+constexpr int kSteps = 8;
+constexpr DWORD kTurnWaitMs = 5000;
+constexpr ULONGLONG kArrivalLimitMs = 20000;
 
 // Absolute input is scaled to 0..65535 over the primary screen; rounding up
 // makes the system's scaling back land on the very pixel.
@@ -35,7 +47,7 @@ void SendPointerTo(POINT point) {
     input.mi.dx = Normalised(point.x, GetSystemMetrics(SM_CXSCREEN));
     input.mi.dy = Normalised(point.y, GetSystemMetrics(SM_CYSCREEN));
     input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &input, sizeof(input));
+    Send({input});
 }
 
 constexpr ULONGLONG kForegroundLimitMs = 10000;
@@ -68,24 +80,42 @@ bool PointerIsAt(POINT target) {
 
 }  // namespace
 
+void ClickAt(POINT screen) {
+    SetCursorPos(screen.x, screen.y);
+    Send({MouseButton(MOUSEEVENTF_LEFTDOWN), MouseButton(MOUSEEVENTF_LEFTUP)});
+}
+
+void PressKey(WORD key, std::initializer_list<WORD> modifiers) {
+    std::vector<INPUT> inputs;
+    for (const WORD modifier : modifiers) {
+        inputs.push_back(Key(modifier, false));
+    }
+    inputs.push_back(Key(key, false));
+    inputs.push_back(Key(key, true));
+    for (auto it = modifiers.end(); it != modifiers.begin();) {
+        inputs.push_back(Key(*--it, true));
+    }
+    Send(inputs);
+}
+
 HeldKeys::HeldKeys(DWORD keys) : keys_(keys) {
     if (keys_ != 0) {
         focusWindow_ = TakeKeyboardFocus();
     }
     if ((keys_ & MK_CONTROL) != 0) {
-        SendKey(VK_CONTROL, true);
+        Send({Key(VK_CONTROL, false)});
     }
     if ((keys_ & MK_SHIFT) != 0) {
-        SendKey(VK_SHIFT, true);
+        Send({Key(VK_SHIFT, false)});
     }
 }
 
 HeldKeys::~HeldKeys() {
     if ((keys_ & MK_SHIFT) != 0) {
-        SendKey(VK_SHIFT, false);
+        Send({Key(VK_SHIFT, true)});
     }
     if ((keys_ & MK_CONTROL) != 0) {
-        SendKey(VK_CONTROL, false);
+        Send({Key(VK_CONTROL, true)});
     }
     if (focusWindow_ != nullptr) {
         DestroyWindow(focusWindow_);

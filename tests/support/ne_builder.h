@@ -64,13 +64,4 @@ class NeBuilder {
     std::vector<TypeRecord> records_;
 };
 
-struct GroupEntry {
-    std::uint16_t iconId;
-    std::uint32_t bytesInResource;
-};
-
-// A GRPICONDIR whose entries give each image's bytes in resource, which NE
-// reads; they claim 48×48 in 16 colours whatever the images are.
-ByteVector SizedGroupDirectory(const std::vector<GroupEntry>& entries);
-
 }  // namespace tavrin::test

@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "tests/support/file_bytes.h"
+#include "tests/support/pe_builder.h"
 
 namespace tavrin::test {
 
-inline constexpr std::uint32_t kResourceSectionRva = 0x1000;
 inline constexpr std::uint32_t kHighBit = 0x80000000;
 
 // The bytes of a resource section, with offsets counted from its start (the
@@ -41,13 +41,5 @@ class RawDirectory {
   private:
     ByteVector bytes_;
 };
-
-// A PE32 module whose last section, at kResourceSectionRva, is `section`;
-// `emptySections` sections without bytes, at higher addresses, come first in
-// the section table.
-ByteVector ModuleWithResourceSection(const ByteVector& section, std::uint32_t emptySections = 0);
-
-// A GRPICONDIR listing `ids`.
-ByteVector Group(const std::vector<std::uint16_t>& ids);
 
 }  // namespace tavrin::test
