@@ -16,8 +16,28 @@ namespace fs = std::filesystem;
 
 }  // namespace
 
-TavrinSession::TavrinSession() {
-    const fs::path exe = programFolder_.Path() / "tavrin.exe";
+TavrinSession::TavrinSession() : programDir_(programFolder_.Path()) {
+    Start(programDir_ / "tavrin.exe");
+}
+
+TavrinSession::TavrinSession(const fs::path& programFile)
+    : programDir_(programFile.parent_path()), ownFolder_(false) {
+    Start(programFile);
+}
+
+TavrinSession::~TavrinSession() {
+    program_.reset();
+    if (!ownFolder_) {
+        std::error_code error;
+        for (int i = 1; i <= 100; ++i) {
+            fs::remove(programDir_ / (std::to_string(i) + ".ico"), error);
+        }
+        fs::remove(exe_, error);
+    }
+}
+
+void TavrinSession::Start(const fs::path& exe) {
+    exe_ = exe;
     std::error_code error;
     fs::copy_file(fs::path(TAVRIN_EXE), exe, error);
     if (error) {
@@ -53,6 +73,10 @@ bool TavrinSession::Drop(const std::vector<std::string>& files, POINT client) {
     return DropFiles(TAVRIN_DRAG_SOURCE, window_, files, client);
 }
 
+bool TavrinSession::DropWide(const std::vector<std::wstring>& files, POINT client) {
+    return DropWideFiles(TAVRIN_DRAG_SOURCE, window_, files, client);
+}
+
 std::string TavrinSession::PathBoxText() const {
     return AnsiTextOf(Control(k编辑框1Place));
 }
@@ -66,7 +90,7 @@ bool TavrinSession::PressAndWait(WORD key, std::initializer_list<WORD> modifiers
 }
 
 IcoFiles TavrinSession::IcoFilesBesideProgram() const {
-    return IcoFilesIn(programFolder_.Path().string());
+    return IcoFilesIn(programDir_.string());
 }
 
 IcoFiles IcoFilesIn(const std::string& folder) {

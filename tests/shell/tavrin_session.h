@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <string>
@@ -20,9 +21,14 @@ using IcoFiles = std::map<std::string, ByteVector>;  // by file name
 
 class TavrinSession {
   public:
+    // tavrin.exe copied into a fresh folder.
     TavrinSession();
+    // tavrin.exe copied to `programFile` (a drive's root, say); the copy and
+    // every N.ico beside it are removed afterwards.
+    explicit TavrinSession(const std::filesystem::path& programFile);
     TavrinSession(const TavrinSession&) = delete;
     TavrinSession& operator=(const TavrinSession&) = delete;
+    ~TavrinSession();
 
     // False when the program did not start or show its window; the reason
     // has been reported as a test failure.
@@ -37,6 +43,7 @@ class TavrinSession {
     // Drags `files` from another process and drops them at a point of the
     // client area; true when the drag source reports the drop made.
     bool Drop(const std::vector<std::string>& files, POINT client = {172, 52});
+    bool DropWide(const std::vector<std::wstring>& files, POINT client = {172, 52});
     std::string PathBoxText() const;
 
     // Clicks a button and waits until its handler has returned: a Tab
@@ -51,7 +58,12 @@ class TavrinSession {
     IcoFiles IcoFilesBesideProgram() const;
 
   private:
+    void Start(const std::filesystem::path& exe);
+
     TempDir programFolder_;
+    std::filesystem::path programDir_;
+    std::filesystem::path exe_;
+    bool ownFolder_ = true;
     TempDir startFolder_;
     std::unique_ptr<RunningProgram> program_;
     HWND window_ = nullptr;

@@ -27,17 +27,35 @@ bool TabAwayFrom(HWND window, HWND from) {
 
 }  // namespace
 
-bool DropFiles(const std::string& dragSource, HWND window, const std::vector<std::string>& files,
-               POINT client) {
+namespace {
+
+bool RunDragSource(const std::string& dragSource, const std::wstring& list, HWND window,
+                   const std::vector<std::wstring>& files, POINT client) {
     const POINT screen = ClientToScreenPoint(window, client);
-    std::wstring commandLine = Quoted(Widen(dragSource)) + L" " + std::to_wstring(screen.x) + L" " +
-                               std::to_wstring(screen.y);
-    for (const std::string& file : files) {
-        commandLine += L" " + Quoted(Widen(file));
+    std::wstring commandLine = Quoted(Widen(dragSource)) + L" --list " + list + L" " +
+                               std::to_wstring(screen.x) + L" " + std::to_wstring(screen.y);
+    for (const std::wstring& file : files) {
+        commandLine += L" " + Quoted(file);
     }
     RunningProgram program(commandLine, L"", RunningProgram::Output::kDiscarded);
     const auto exitCode = program.WaitForExit();
     return exitCode.has_value() && *exitCode == 0;
+}
+
+}  // namespace
+
+bool DropFiles(const std::string& dragSource, HWND window, const std::vector<std::string>& files,
+               POINT client) {
+    std::vector<std::wstring> wide;
+    for (const std::string& file : files) {
+        wide.push_back(Widen(file));
+    }
+    return RunDragSource(dragSource, L"ansi", window, wide, client);
+}
+
+bool DropWideFiles(const std::string& dragSource, HWND window,
+                   const std::vector<std::wstring>& files, POINT client) {
+    return RunDragSource(dragSource, L"wide", window, files, client);
 }
 
 bool ClickAndWait(HWND window, HWND button) {

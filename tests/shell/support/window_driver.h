@@ -15,6 +15,9 @@ namespace tavrin::test {
 // `window`'s client area; true when the drop was made.
 bool DropFiles(const std::string& dragSource, HWND window, const std::vector<std::string>& files,
                POINT client);
+// The same with paths offered in UTF-16, as the system's shell offers them.
+bool DropWideFiles(const std::string& dragSource, HWND window,
+                   const std::vector<std::wstring>& files, POINT client);
 
 // Clicks `button` and waits until its handler has returned: a Tab pressed
 // after the click takes the focus off the button only then.

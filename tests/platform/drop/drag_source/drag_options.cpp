@@ -69,6 +69,11 @@ std::optional<DragOptions> ParseDragOptions(const std::vector<std::string>& argu
                 return std::nullopt;
             }
             options.keys = *keys;
+        } else if (name == "--list") {
+            if (value != "ansi" && value != "wide") {
+                return std::nullopt;
+            }
+            options.wide = value == "wide";
         } else if (name == "--effects") {
             const auto effects = ParseEffects(value);
             if (!effects) {

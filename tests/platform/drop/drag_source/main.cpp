@@ -7,6 +7,7 @@
 // 3 the drag could not be run.
 
 #include <ole2.h>
+#include <shellapi.h>
 
 #include <atomic>
 #include <cstdio>
@@ -69,14 +70,28 @@ struct DragOutcome {
     bool askedToDrop = false;
 };
 
+// The last `count` arguments as the command line spells them in UTF-16:
+// names the ANSI code page cannot spell arrive intact.
+std::vector<std::wstring> WideFiles(std::size_t count) {
+    int argc = 0;
+    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    std::vector<std::wstring> files;
+    if (argv != nullptr && static_cast<std::size_t>(argc) >= count) {
+        files.assign(argv + argc - static_cast<std::ptrdiff_t>(count), argv + argc);
+    }
+    LocalFree(argv);
+    return files;
+}
+
 DragOutcome RunDrag(const DragOptions& options) {
     DragOutcome outcome;
     const LoopTurnedEvent loopTurned;
     if (loopTurned.Get() == nullptr) {
         return outcome;
     }
-    const auto data =
-        ComPtr<IDataObject>::Adopt(new FileListDataObject(AnsiFileListBlock(options.files)));
+    const auto data = ComPtr<IDataObject>::Adopt(
+        new FileListDataObject(options.wide ? WideFileListBlock(WideFiles(options.files.size()))
+                                            : AnsiFileListBlock(options.files)));
     const auto source = ComPtr<ScriptedDropSource>::Adopt(
         new ScriptedDropSource(loopTurned.Get(), kDragTimeLimitMs));
 
