@@ -95,8 +95,8 @@ bool SerializeIco(const IconImageSet& set, const ByteSink& sink) {
     }
     std::vector<std::uint8_t> head;
     head.reserve(kIcoHeaderSize + kIcoEntrySize * set.images.size());
-    PutU16(head, 0);  // reserved
-    PutU16(head, 1);  // type: icon
+    PutU16(head, 0);                                       // reserved
+    PutU16(head, set.kind == GroupKind::kCursor ? 2 : 1);  // type: cursor or icon
     PutU16(head, static_cast<std::uint32_t>(set.images.size()));
     std::uint64_t offset = kIcoHeaderSize + kIcoEntrySize * std::uint64_t{set.images.size()};
     for (const IconImage& image : set.images) {
@@ -104,8 +104,11 @@ bool SerializeIco(const IconImageSet& set, const ByteSink& sink) {
         head.push_back(static_cast<std::uint8_t>(image.height));
         head.push_back(ColourCount(image.bitsPerPixel));
         head.push_back(0);  // reserved
-        PutU16(head, image.planes);
-        PutU16(head, image.bitCount);
+        // A cursor file keeps the hotspot where an icon file keeps planes
+        // and bit count.
+        const bool cursor = set.kind == GroupKind::kCursor;
+        PutU16(head, cursor ? image.hotspotX : image.planes);
+        PutU16(head, cursor ? image.hotspotY : image.bitCount);
         PutU32(head, image.size);
         PutU32(head, static_cast<std::uint32_t>(offset));
         offset += image.size;

@@ -15,11 +15,13 @@ constexpr std::size_t kGroupCountField = 4;
 constexpr std::size_t kGroupEntrySize = 14;
 constexpr std::size_t kEntryBytesInResource = 8;
 constexpr std::size_t kEntryIconId = 12;
+constexpr std::size_t kCursorHotspotSize = 4;  // x and y, before a cursor's image
 
 }  // namespace
 
-std::optional<IconImageSet> BuildIconGroup(const ResourceTable& resources,
-                                           const ResourceData& group) {
+std::optional<IconImageSet> BuildGroup(const ResourceTable& resources, const ResourceData& group,
+                                       GroupKind kind, std::optional<std::uint16_t> wanted) {
+    const bool cursor = kind == GroupKind::kCursor;
     ByteReader reader(group.bytes);
     const std::uint16_t count = reader.U16(kGroupCountField);
     if (!reader.Ok() ||
@@ -34,8 +36,10 @@ std::optional<IconImageSet> BuildIconGroup(const ResourceTable& resources,
         ids[i] = reader.U16(entry + kEntryIconId);
     }
 
-    const auto images = resources.FindNumbered(kResourceTypeIcon, ids);
+    const auto images =
+        resources.FindNumbered(cursor ? kResourceTypeCursor : kResourceTypeIcon, ids, wanted);
     std::vector<Bytes> sources(count);
+    std::vector<std::pair<std::uint16_t, std::uint16_t>> hotspots(count);
     for (std::size_t i = 0; i < count; ++i) {
         if (!images[i]) {
             return std::nullopt;
@@ -45,6 +49,15 @@ std::optional<IconImageSet> BuildIconGroup(const ResourceTable& resources,
         // length as long as it stays inside the resource.
         if (images[i]->lengthIsRoundedUp && declaredSizes[i] <= bytes.size()) {
             bytes = bytes.first(declaredSizes[i]);
+        }
+        if (cursor) {
+            // A cursor resource starts with its hotspot; the image follows.
+            ByteReader hotspot(bytes);
+            hotspots[i] = {hotspot.U16(0), hotspot.U16(2)};
+            if (!hotspot.Ok()) {
+                return std::nullopt;
+            }
+            bytes = bytes.subspan(kCursorHotspotSize);
         }
         if (bytes.size() > UINT32_MAX) {
             return std::nullopt;
@@ -72,20 +85,35 @@ std::optional<IconImageSet> BuildIconGroup(const ResourceTable& resources,
         return std::nullopt;
     }
     IconImageSet set;
+    set.kind = kind;
     set.images.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
-        set.images.push_back(MakeIconImage(packed->storage, packed->offsets[i],
-                                           static_cast<std::uint32_t>(sources[i].size())));
+        IconImage image = MakeIconImage(packed->storage, packed->offsets[i],
+                                        static_cast<std::uint32_t>(sources[i].size()));
+        image.hotspotX = hotspots[i].first;
+        image.hotspotY = hotspots[i].second;
+        set.images.push_back(std::move(image));
     }
     return set;
 }
 
-std::optional<IconImageSet> BuildIconGroupAt(const ResourceTable& resources, std::size_t position) {
-    const auto group = resources.DataAt(kResourceTypeGroupIcon, position);
+std::optional<IconImageSet> BuildIconGroup(const ResourceTable& resources,
+                                           const ResourceData& group) {
+    return BuildGroup(resources, group, GroupKind::kIcon, std::nullopt);
+}
+
+std::optional<IconImageSet> BuildGroupAt(const ResourceTable& resources, GroupKind kind,
+                                         std::size_t position,
+                                         std::optional<std::uint16_t> wanted) {
+    const auto group = resources.DataAt(GroupResourceType(kind), position, wanted);
     if (!group) {
         return std::nullopt;
     }
-    return BuildIconGroup(resources, *group);
+    return BuildGroup(resources, *group, kind, wanted);
+}
+
+std::optional<IconImageSet> BuildIconGroupAt(const ResourceTable& resources, std::size_t position) {
+    return BuildGroupAt(resources, GroupKind::kIcon, position, std::nullopt);
 }
 
 }  // namespace tavrin::icons

@@ -25,6 +25,10 @@ struct IconImage {
     std::uint16_t planes = 0;
     std::uint16_t bitCount = 0;
     bool isPng = false;
+    // A cursor image's hotspot, from the four bytes its resource puts before
+    // the image; 0 for icons.
+    std::uint16_t hotspotX = 0;
+    std::uint16_t hotspotY = 0;
 
     std::span<const std::uint8_t> bytes() const {
         return {storage->data() + offset, static_cast<std::size_t>(size)};
@@ -36,8 +40,12 @@ struct IconImage {
 // BITMAPINFOHEADER; fields past the image's end read as 0.
 IconImage MakeIconImage(SharedBytes storage, std::size_t offset, std::uint32_t size);
 
+// Icons and cursors are stored alike; a cursor's images carry hotspots.
+enum class GroupKind { kIcon, kCursor };
+
 struct IconImageSet {
     std::vector<IconImage> images;  // in source order; at most 65535
+    GroupKind kind = GroupKind::kIcon;
 };
 
 }  // namespace tavrin::icons

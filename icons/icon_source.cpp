@@ -14,8 +14,13 @@ std::size_t GroupsOf(const Module& module) {
 }  // namespace
 
 IconSource IconSource::Open(const std::string& path, std::optional<std::uint16_t> userLanguage) {
+    return OpenAs(path, FormatOfSource(path), userLanguage);
+}
+
+IconSource IconSource::OpenAs(const std::string& path, SourceFormat format,
+                              std::optional<std::uint16_t> userLanguage) {
     IconSource source;
-    source.format_ = FormatOfSource(path);
+    source.format_ = format;
     switch (source.format_) {
         case SourceFormat::kUnknown:
             source.problem_ = ExtractProblem::kUnknownKind;
@@ -58,31 +63,55 @@ IconSource IconSource::Open(const std::string& path, std::optional<std::uint16_t
     return source;
 }
 
-std::size_t IconSource::GroupCount() const {
-    if (module_) {
-        return GroupsOf(*module_);
+std::size_t IconSource::GroupCount(GroupKind kind) const {
+    if (const ResourceTable* resources = Resources()) {
+        return resources->CountNames(GroupResourceType(kind));
     }
-    return icoSet_ ? 1 : 0;
+    return icoSet_ && kind == GroupKind::kIcon ? 1 : 0;
 }
 
-IconGroup IconSource::GroupAt(std::size_t position) const {
-    if (problem_ != ExtractProblem::kNone) {
+IconGroup IconSource::GroupAt(std::size_t position, GroupKind kind,
+                              std::optional<std::uint16_t> wanted) const {
+    if (problem_ != ExtractProblem::kNone && !(kind == GroupKind::kCursor && Resources())) {
         return {std::nullopt, problem_};
     }
     if (icoSet_) {
-        if (position != 0) {
+        if (position != 0 || kind != GroupKind::kIcon) {
             return {std::nullopt, ExtractProblem::kIndexBeyondCount};
         }
         return {icoSet_, ExtractProblem::kNone};
     }
-    if (position >= GroupCount()) {
+    if (position >= GroupCount(kind)) {
         return {std::nullopt, ExtractProblem::kIndexBeyondCount};
     }
-    auto set = BuildIconGroupAt(*module_->Resources(), position);
+    auto set = BuildGroupAt(*module_->Resources(), kind, position, wanted);
     if (!set) {
         return {std::nullopt, ExtractProblem::kGroupUnreadable};
     }
     return {std::move(set), ExtractProblem::kNone};
+}
+
+std::optional<ResourceName> IconSource::GroupName(std::size_t position, GroupKind kind) const {
+    const ResourceTable* resources = Resources();
+    return resources ? resources->NameAt(GroupResourceType(kind), position) : std::nullopt;
+}
+
+std::vector<std::uint16_t> IconSource::GroupLanguages(std::size_t position, GroupKind kind) const {
+    const ResourceTable* resources = Resources();
+    return resources ? resources->LanguagesAt(GroupResourceType(kind), position)
+                     : std::vector<std::uint16_t>{};
+}
+
+std::size_t IconSource::AnimatedCursorCount() const {
+    const ResourceTable* resources = Resources();
+    return resources ? resources->CountNames(kResourceTypeAnimatedCursor) : 0;
+}
+
+std::optional<Bytes> IconSource::AnimatedCursorAt(std::size_t position) const {
+    const ResourceTable* resources = Resources();
+    const auto data =
+        resources ? resources->DataAt(kResourceTypeAnimatedCursor, position) : std::nullopt;
+    return data ? std::optional(data->bytes) : std::nullopt;
 }
 
 std::optional<platform::FileIdentity> IconSource::ModuleIdentity() const {

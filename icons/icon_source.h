@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "icons/extract_problem.h"
 #include "icons/icon_image.h"
@@ -28,6 +29,9 @@ class IconSource {
     // resource file (.mun) where that file has some. `userLanguage` takes
     // part in choosing among a resource's languages.
     static IconSource Open(const std::string& path, std::optional<std::uint16_t> userLanguage);
+    // The same with the format given instead of taken from the path's end.
+    static IconSource OpenAs(const std::string& path, SourceFormat format,
+                             std::optional<std::uint16_t> userLanguage);
 
     IconSource(IconSource&&) noexcept = default;
     IconSource& operator=(IconSource&&) noexcept = default;
@@ -38,9 +42,21 @@ class IconSource {
     SourceFormat Format() const { return format_; }
     // Why the source has no group; kNone when it has one.
     ExtractProblem Problem() const { return problem_; }
-    std::size_t GroupCount() const;
-    // The group at `position` (from 0) in the order the source stores them.
-    IconGroup GroupAt(std::size_t position) const;
+    std::size_t GroupCount(GroupKind kind = GroupKind::kIcon) const;
+    // The group at `position` (from 0) in the order the source stores them;
+    // in `wanted` language where the group and its images have it.
+    IconGroup GroupAt(std::size_t position, GroupKind kind = GroupKind::kIcon,
+                      std::optional<std::uint16_t> wanted = std::nullopt) const;
+    // A module group's resource name and stored languages; none and empty
+    // for an icon file.
+    std::optional<ResourceName> GroupName(std::size_t position,
+                                          GroupKind kind = GroupKind::kIcon) const;
+    std::vector<std::uint16_t> GroupLanguages(std::size_t position,
+                                              GroupKind kind = GroupKind::kIcon) const;
+    // Animated cursors (RT_ANICURSOR): how many, and one's bytes as stored,
+    // valid while the source lives.
+    std::size_t AnimatedCursorCount() const;
+    std::optional<Bytes> AnimatedCursorAt(std::size_t position) const;
     // The resource file read in the module's place, or empty.
     const std::string& ResourceFile() const { return resourceFile_; }
     // The module's resources; null for an icon file or a source not opened.

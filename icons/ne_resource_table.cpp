@@ -65,7 +65,20 @@ class NeResourceTable final : public ResourceTable {
         return ReadName(file_, table_, NameId(readable[position]));
     }
 
-    std::optional<ResourceData> DataAt(std::uint16_t type, std::size_t position) const override {
+    ModuleFormat Format() const override { return ModuleFormat::kNe; }
+
+    // NE stores no languages: every resource is neutral.
+    std::vector<std::uint16_t> LanguagesAt(std::uint16_t type,
+                                           std::size_t position) const override {
+        if (position >= Readable(type).size()) {
+            return {};
+        }
+        return {0};
+    }
+
+    using ResourceTable::DataAt;
+    std::optional<ResourceData> DataAt(std::uint16_t type, std::size_t position,
+                                       std::optional<std::uint16_t>) const override {
         const auto& readable = Readable(type);
         if (position >= readable.size()) {
             return std::nullopt;
@@ -83,8 +96,10 @@ class NeResourceTable final : public ResourceTable {
         return std::nullopt;
     }
 
+    using ResourceTable::FindNumbered;
     std::vector<std::optional<ResourceData>> FindNumbered(
-        std::uint16_t type, std::span<const std::uint16_t> ids) const override {
+        std::uint16_t type, std::span<const std::uint16_t> ids,
+        std::optional<std::uint16_t>) const override {
         const auto& readable = Readable(type);
         // Index the numbered names once; the first of a repeated id wins, as
         // a linear search would find it.

@@ -87,8 +87,29 @@ class ReadAllowance {
 
 class PeResourceTable final : public ResourceTable {
   public:
-    PeResourceTable(PeImage image, std::uint32_t rootRva, std::optional<std::uint16_t> userLanguage)
-        : image_(std::move(image)), rootRva_(rootRva), userLanguage_(userLanguage) {}
+    PeResourceTable(PeImage image, std::uint32_t rootRva, ModuleFormat format,
+                    std::optional<std::uint16_t> userLanguage)
+        : image_(std::move(image)),
+          rootRva_(rootRva),
+          format_(format),
+          userLanguage_(userLanguage) {}
+
+    ModuleFormat Format() const override { return format_; }
+
+    std::vector<std::uint16_t> LanguagesAt(std::uint16_t type,
+                                           std::size_t position) const override {
+        const auto& entries = NameEntries(type);
+        if (position >= entries.size()) {
+            return {};
+        }
+        ReadAllowance allowance(image_.FileSize());
+        const auto languages = SubTable(entries[position], &allowance);
+        std::vector<std::uint16_t> ids;
+        for (const TableEntry& entry : languages.value_or(std::vector<TableEntry>{})) {
+            ids.push_back(static_cast<std::uint16_t>(entry.name));
+        }
+        return ids;
+    }
 
     std::size_t CountNames(std::uint16_t type) const override { return NameEntries(type).size(); }
 
@@ -100,13 +121,15 @@ class PeResourceTable final : public ResourceTable {
         return NameOf(entries[position]);
     }
 
-    std::optional<ResourceData> DataAt(std::uint16_t type, std::size_t position) const override {
+    using ResourceTable::DataAt;
+    std::optional<ResourceData> DataAt(std::uint16_t type, std::size_t position,
+                                       std::optional<std::uint16_t> wanted) const override {
         const auto& entries = NameEntries(type);
         if (position >= entries.size()) {
             return std::nullopt;
         }
         ReadAllowance allowance(image_.FileSize());
-        return DataOfName(entries[position], allowance);
+        return DataOfName(entries[position], allowance, wanted);
     }
 
     std::optional<ResourceData> Find(std::uint16_t type, const ResourceName& name) const override {
@@ -135,8 +158,10 @@ class PeResourceTable final : public ResourceTable {
         return std::nullopt;
     }
 
+    using ResourceTable::FindNumbered;
     std::vector<std::optional<ResourceData>> FindNumbered(
-        std::uint16_t type, std::span<const std::uint16_t> ids) const override {
+        std::uint16_t type, std::span<const std::uint16_t> ids,
+        std::optional<std::uint16_t> wanted) const override {
         std::vector<std::optional<ResourceData>> found(ids.size());
         const auto& nameTable = NameEntries(type);
         // Index the numbered names once; the first of a repeated id wins, as
@@ -165,7 +190,7 @@ class PeResourceTable final : public ResourceTable {
                 const TableEntry& entry = nameTable[hit->second];
                 auto [known, fresh] = byLanguageTable.try_emplace(entry.target);
                 if (fresh) {
-                    known->second = DataOfName(entry, allowance);
+                    known->second = DataOfName(entry, allowance, wanted);
                 }
                 found[k] = known->second;
             }
@@ -270,8 +295,9 @@ class PeResourceTable final : public ResourceTable {
         return text;
     }
 
-    std::optional<ResourceData> DataOfName(const TableEntry& nameEntry,
-                                           ReadAllowance& allowance) const {
+    std::optional<ResourceData> DataOfName(
+        const TableEntry& nameEntry, ReadAllowance& allowance,
+        std::optional<std::uint16_t> wanted = std::nullopt) const {
         const auto languages = SubTable(nameEntry, &allowance);
         if (!languages || languages->empty()) {
             return std::nullopt;
@@ -281,7 +307,7 @@ class PeResourceTable final : public ResourceTable {
         for (const TableEntry& entry : *languages) {
             ids.push_back(static_cast<std::uint16_t>(entry.name));
         }
-        const auto chosen = ChooseLanguage(ids, userLanguage_);
+        const auto chosen = ChooseLanguage(ids, userLanguage_, wanted);
         const TableEntry& entry = (*languages)[*chosen];
         if ((entry.target & kHighBit) != 0) {
             return std::nullopt;  // a table where data belongs
@@ -301,6 +327,7 @@ class PeResourceTable final : public ResourceTable {
 
     PeImage image_;
     std::uint32_t rootRva_;
+    ModuleFormat format_;
     std::optional<std::uint16_t> userLanguage_;
     mutable std::map<std::uint16_t, std::vector<TableEntry>> nameLevels_;
 };
@@ -308,20 +335,31 @@ class PeResourceTable final : public ResourceTable {
 // A module whose resource directory is absent.
 class EmptyResourceTable final : public ResourceTable {
   public:
+    explicit EmptyResourceTable(ModuleFormat format) : format_(format) {}
+
+    ModuleFormat Format() const override { return format_; }
+    std::vector<std::uint16_t> LanguagesAt(std::uint16_t, std::size_t) const override { return {}; }
     std::size_t CountNames(std::uint16_t) const override { return 0; }
     std::optional<ResourceName> NameAt(std::uint16_t, std::size_t) const override {
         return std::nullopt;
     }
-    std::optional<ResourceData> DataAt(std::uint16_t, std::size_t) const override {
+    using ResourceTable::DataAt;
+    std::optional<ResourceData> DataAt(std::uint16_t, std::size_t,
+                                       std::optional<std::uint16_t>) const override {
         return std::nullopt;
     }
     std::optional<ResourceData> Find(std::uint16_t, const ResourceName&) const override {
         return std::nullopt;
     }
+    using ResourceTable::FindNumbered;
     std::vector<std::optional<ResourceData>> FindNumbered(
-        std::uint16_t, std::span<const std::uint16_t> ids) const override {
+        std::uint16_t, std::span<const std::uint16_t> ids,
+        std::optional<std::uint16_t>) const override {
         return std::vector<std::optional<ResourceData>>(ids.size());
     }
+
+  private:
+    ModuleFormat format_;
 };
 
 }  // namespace
@@ -351,8 +389,9 @@ std::unique_ptr<ResourceTable> ReadPeResources(Bytes file,
     if (!reader.Ok()) {
         return nullptr;
     }
+    const ModuleFormat format = magic == kPe32Magic ? ModuleFormat::kPe32 : ModuleFormat::kPe32Plus;
     if (directoryCount <= kResourceDirectoryIndex) {
-        return std::make_unique<EmptyResourceTable>();
+        return std::make_unique<EmptyResourceTable>(format);
     }
     // Only the RVA counts: Windows neither trusts nor needs the Size field.
     const std::uint32_t resourceRva =
@@ -361,7 +400,7 @@ std::unique_ptr<ResourceTable> ReadPeResources(Bytes file,
         return nullptr;
     }
     if (resourceRva == 0) {
-        return std::make_unique<EmptyResourceTable>();
+        return std::make_unique<EmptyResourceTable>(format);
     }
 
     // Sections past the end of the file are left out; their RVAs map nowhere.
@@ -377,7 +416,7 @@ std::unique_ptr<ResourceTable> ReadPeResources(Bytes file,
         sections.push_back(section);
     }
     return std::make_unique<PeResourceTable>(PeImage(file, sizeOfHeaders, sections), resourceRva,
-                                             userLanguage);
+                                             format, userLanguage);
 }
 
 }  // namespace tavrin::icons
