@@ -96,7 +96,7 @@ TEST(TavrinExtract, WorksFromADrivesRoot) {
     EXPECT_FALSE(fs::exists(root / "tavrin-root.exe"));
 }
 
-TEST(TavrinExtract, PressedTwiceWritesTheSameFiles) {
+TEST(TavrinExtract, PressedTwiceWritesTheSameFilesAndLetsGoOfTheSource) {
     TavrinSession tavrin;
     ASSERT_TRUE(tavrin.Ready());
     const std::string source = CopyFixture("groups32.dll", tavrin.StartFolder(), "groups.dll");
@@ -106,6 +106,11 @@ TEST(TavrinExtract, PressedTwiceWritesTheSameFiles) {
     ASSERT_TRUE(tavrin.ClickAndWait(k按钮1Place));
     EXPECT_EQ(tavrin.IcoFilesBesideProgram(), first);
     EXPECT_EQ(first, EngineOutputFor(source));
+    // The press let go of the source: it can be opened for writing, alone.
+    const HANDLE file = CreateFileA(source.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    EXPECT_NE(file, INVALID_HANDLE_VALUE);
+    CloseHandle(file);
 }
 
 TEST(TavrinExtract, AFileHeldOpenElsewhereFailsAloneAndNothingElseIsTouched) {
