@@ -9,6 +9,7 @@ packages=(
   wine wine32 wine64 fonts-wine xvfb x11-utils xdotool imagemagick
   fonts-wqy-microhei icoutils clang libclang-rt-14-dev clang-format python3
   libcli11-dev nlohmann-json3-dev zlib1g-dev libpng-dev libz-mingw-w64-dev
+  man-db groff-base dpkg-dev time
 )
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
