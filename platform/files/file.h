@@ -25,6 +25,12 @@ struct FileIdentity {
 // the file's bytes are not opened for reading.
 std::optional<FileIdentity> IdentityOfPath(const std::string& path);
 
+// Makes the folder `path` and any folders above it that are missing; true
+// when it exists as a folder afterwards. The path's bytes go to the system as
+// every other path does, so a folder is made under the name files are then
+// written to.
+bool MakeFolders(const std::string& path);
+
 // Who else may open a file while it is mapped.
 enum class Sharing {
     kReaders,  // others may read (and, on Windows, delete) it; nobody may write

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <filesystem>
 #include <limits>
 #include <utility>
 
@@ -54,6 +55,12 @@ std::optional<FileIdentity> IdentityOfPath(const std::string& path) {
         return std::nullopt;
     }
     return IdentityOf(info);
+}
+
+bool MakeFolders(const std::string& path) {
+    std::error_code error;
+    std::filesystem::create_directories(path, error);
+    return std::filesystem::is_directory(path, error);
 }
 
 // --- MappedFile -------------------------------------------------------------

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/files/path.h"
+
 namespace tavrin::platform {
 namespace {
 
@@ -89,6 +91,36 @@ std::optional<FileIdentity> IdentityOfPath(const std::string& path) {
         return std::nullopt;
     }
     return IdentityOf(file.Get());
+}
+
+namespace {
+
+bool IsFolder(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+}  // namespace
+
+bool MakeFolders(const std::string& path) {
+    // std::filesystem would take the bytes for characters of no code page at
+    // all; the A functions read them in the process code page, as the files
+    // written there later are named.
+    if (path.empty() || IsFolder(path)) {
+        return !path.empty();
+    }
+    const PathSyntax syntax = NativePathSyntax();
+    const std::size_t last = LastSeparator(path, syntax);
+    if (last != std::string::npos && last + 1 == path.size()) {
+        return MakeFolders(path.substr(0, last));  // "a\b\" names "a\b"
+    }
+    if (last != std::string::npos && last > 0) {
+        const std::string parent = path.substr(0, last);
+        if (!(parent.size() == 2 && parent[1] == ':') && !MakeFolders(parent)) {
+            return false;
+        }
+    }
+    return CreateDirectoryA(path.c_str(), nullptr) != 0 || IsFolder(path);
 }
 
 // --- MappedFile -------------------------------------------------------------
