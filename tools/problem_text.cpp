@@ -1,0 +1,33 @@
+#include "tools/problem_text.h"
+
+namespace tavrin::tools {
+
+using icons::ExtractProblem;
+
+const char* Reason(ExtractProblem problem, icons::GroupKind kind) {
+    const bool cursors = kind == icons::GroupKind::kCursor;
+    switch (problem) {
+        case ExtractProblem::kUnknownKind:
+            return "not an exe, dll, icl or ico file";
+        case ExtractProblem::kUnreadable:
+            return "cannot be read";
+        case ExtractProblem::kNotAModule:
+            return "not a module";
+        case ExtractProblem::kNotAnIconFile:
+            return "not an icon file";
+        case ExtractProblem::kNoIconGroups:
+            return cursors ? "no cursor groups" : "no icon groups";
+        case ExtractProblem::kGroupUnreadable:
+            return cursors ? "no cursor group could be read" : "no icon group could be read";
+        case ExtractProblem::kWriteFailed:
+        case ExtractProblem::kOutputNotIco:
+            return "cannot write the icon files";
+        case ExtractProblem::kNone:
+        case ExtractProblem::kNotWanted:
+        case ExtractProblem::kIndexBeyondCount:
+            break;
+    }
+    return "nothing to extract";
+}
+
+}  // namespace tavrin::tools
