@@ -1,7 +1,6 @@
 #include "tools/extraction.h"
 
 #include <cstdio>
-#include <filesystem>
 #include <span>
 #include <system_error>
 
@@ -109,9 +108,7 @@ class SourceWriter {
         }
         folderChecked_ = true;
         if (!task_.outputDir.empty()) {
-            std::error_code error;
-            std::filesystem::create_directories(task_.outputDir, error);
-            if (!std::filesystem::is_directory(task_.outputDir, error)) {
+            if (!platform::MakeFolders(task_.outputDir)) {
                 folderProblem_ = "cannot create the folder " + task_.outputDir;
             }
         }

@@ -19,12 +19,14 @@ std::vector<std::string> Walk(const std::string& folder, std::string& problem) {
     std::vector<std::string> found;
     std::error_code error;
     try {
-        fs::recursive_directory_iterator it(folder, fs::directory_options::skip_permission_denied,
+        const fs::path root = platform::ToFsPath(folder);
+        fs::recursive_directory_iterator it(root, fs::directory_options::skip_permission_denied,
                                             error);
         for (; !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
             std::error_code ignored;
-            if (it->is_regular_file(ignored) && FormatOfExtension(it->path().string())) {
-                found.push_back(it->path().lexically_relative(folder).string());
+            const std::string path = platform::FromFsPath(it->path());
+            if (it->is_regular_file(ignored) && FormatOfExtension(path)) {
+                found.push_back(platform::FromFsPath(it->path().lexically_relative(root)));
             }
         }
     } catch (const std::exception&) {
@@ -40,7 +42,7 @@ std::vector<std::string> Walk(const std::string& folder, std::string& problem) {
 
 bool IsFolder(const std::string& path) {
     std::error_code error;
-    return fs::is_directory(path, error);
+    return fs::is_directory(platform::ToFsPath(path), error);
 }
 
 }  // namespace

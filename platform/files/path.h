@@ -4,6 +4,7 @@
 // the trail byte of a double-byte character is never taken for a separator.
 
 #include <cstddef>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -32,6 +33,12 @@ std::size_t LastSeparator(std::string_view path, const PathSyntax& syntax);
 // Where the file name at the end of `path` starts: all before it names its
 // folder, separator included.
 std::size_t FileNameStart(std::string_view path, const PathSyntax& syntax);
+
+// A path as std::filesystem takes it, and back. The bytes are read in the
+// process code page, as the A functions read them; std::filesystem alone
+// would take each byte for a character on Windows.
+std::filesystem::path ToFsPath(const std::string& path);
+std::string FromFsPath(const std::filesystem::path& path);
 
 // `name` inside `folder`: a separator between them unless `folder` is empty
 // or already ends in one.

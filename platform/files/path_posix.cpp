@@ -2,6 +2,14 @@
 
 namespace tavrin::platform {
 
+std::filesystem::path ToFsPath(const std::string& path) {
+    return path;
+}
+
+std::string FromFsPath(const std::filesystem::path& path) {
+    return path.native();
+}
+
 PathSyntax NativePathSyntax() {
     return PosixPathSyntax();
 }
