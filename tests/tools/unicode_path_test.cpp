@@ -124,5 +124,18 @@ TEST(TavrinExtractUnicodePaths, WritesIntoAFolderNoCodePageCanSpell) {
     ExpectEngineOutput(dir, output, run.output);
 }
 
+TEST(TavrinExtractUnicodePaths, WalksAFolderNoCodePageCanSpell) {
+    // Batch form: the folder is walked, and the source's files go to a
+    // folder named after its path below the argument.
+    const TempDir dir;
+    const fs::path source = UnicodeSourceIn(dir);
+    const fs::path output = dir.Path() / L"批量😀";
+    const Finished run = RunWide(Quoted(fs::path(TAVRIN_EXTRACT_EXE)) + L" -q -r -o " +
+                                     Quoted(output) + L" " + Quoted(source.parent_path()),
+                                 dir.Path() / "log.txt");
+    ASSERT_EQ(run.exitCode, 0u) << run.output;
+    ExpectEngineOutput(dir, output / source.filename(), run.output);
+}
+
 }  // namespace
 }  // namespace tavrin::test
