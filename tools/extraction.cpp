@@ -215,19 +215,14 @@ SourceReport ExtractSource(const SourceTask& task, const Options& options) {
         report.failed = 1;
         return report;
     };
-    if (!task.problem.empty()) {
-        return fail(task.problem);
-    }
     const GroupKind kind = options.cursors ? GroupKind::kCursor : GroupKind::kIcon;
     const auto userLanguage = platform::UserLanguage();
-    const auto source = OpenSource(task, userLanguage);
-    if (const std::string nothing = NothingToGive(source, kind); !nothing.empty()) {
-        return fail(nothing);
+    const OpenedSource opened = OpenAndSelect(task, kind, options, userLanguage);
+    if (!opened.problem.empty()) {
+        return fail(opened.problem);
     }
-    const Selection selection = SelectGroups(source, kind, options, userLanguage);
-    if (!selection.problem.empty()) {
-        return fail(selection.problem);
-    }
+    const icons::IconSource& source = *opened.source;
+    const Selection& selection = opened.selection;
 
     SourceWriter writer(task, options, report);
     if (!source.ResourceFile().empty()) {

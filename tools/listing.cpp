@@ -75,18 +75,13 @@ SourceReport ListSource(const SourceTask& task, const Options& options) {
         report.failed = 1;
         return report;
     };
-    if (!task.problem.empty()) {
-        return fail(task.problem);
-    }
     const auto userLanguage = platform::UserLanguage();
-    const auto source = OpenSource(task, userLanguage);
-    if (const std::string nothing = NothingToGive(source, kind); !nothing.empty()) {
-        return fail(nothing);
+    const OpenedSource opened = OpenAndSelect(task, kind, options, userLanguage);
+    if (!opened.problem.empty()) {
+        return fail(opened.problem);
     }
-    const Selection selection = SelectGroups(source, kind, options, userLanguage);
-    if (!selection.problem.empty()) {
-        return fail(selection.problem);
-    }
+    const icons::IconSource& source = *opened.source;
+    const Selection& selection = opened.selection;
 
     listed["format"] = FormatName(source);
     listed["mun"] = source.ResourceFile().empty() ? json(nullptr) : json(source.ResourceFile());

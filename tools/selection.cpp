@@ -1,7 +1,9 @@
 #include "tools/selection.h"
 
 #include "icons/language_choice.h"
+#include "tools/group_lookup.h"
 #include "tools/name_text.h"
+#include "tools/source_plan.h"
 
 namespace tavrin::tools {
 namespace {
@@ -112,6 +114,22 @@ Selection SelectGroups(const IconSource& source, GroupKind kind, const Options& 
              chosen ? std::optional<std::uint16_t>(languages[*chosen]) : std::nullopt});
     }
     return selection;
+}
+
+OpenedSource OpenAndSelect(const SourceTask& task, icons::GroupKind kind, const Options& options,
+                           std::optional<std::uint16_t> userLanguage) {
+    OpenedSource opened;
+    if (!task.problem.empty()) {
+        opened.problem = task.problem;
+        return opened;
+    }
+    const icons::IconSource& source = opened.source.emplace(OpenSource(task, userLanguage));
+    opened.problem = NothingToGive(source, kind);
+    if (opened.problem.empty()) {
+        opened.selection = SelectGroups(source, kind, options, userLanguage);
+        opened.problem = opened.selection.problem;
+    }
+    return opened;
 }
 
 }  // namespace tavrin::tools

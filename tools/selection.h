@@ -25,6 +25,18 @@ struct Selection {
 Selection SelectGroups(const icons::IconSource& source, icons::GroupKind kind,
                        const Options& options, std::optional<std::uint16_t> userLanguage);
 
+struct SourceTask;
+
+// A task's source opened and its groups picked, or why not: what writing and
+// listing both start from.
+struct OpenedSource {
+    std::optional<icons::IconSource> source;
+    Selection selection;
+    std::string problem;  // empty when both hold
+};
+OpenedSource OpenAndSelect(const SourceTask& task, icons::GroupKind kind, const Options& options,
+                           std::optional<std::uint16_t> userLanguage);
+
 // Whether any of --group, --resource, --index was given.
 bool SelectsOne(const Options& options);
 
