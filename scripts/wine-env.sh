@@ -7,7 +7,9 @@
 # users are pointed to) runs, elsewhere the 64-bit build under 64-bit Wine.
 repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
-if [ -z "${TAVRIN_WINDOWS_BUILD:-}" ]; then
+if [ -n "${TAVRIN_WINDOWS_BUILD:-}" ]; then
+  tavrin_forced=1
+else
   # Wine's 32-bit loader is an i386 program: it starts only where the kernel
   # executes 32-bit code.
   if /usr/lib/wine/wine --version >/dev/null 2>&1; then
@@ -35,6 +37,9 @@ case $TAVRIN_WINDOWS_BUILD in
     ;;
 esac
 export TAVRIN_WINDOWS_BUILD
+if [ -n "${tavrin_forced:-}" ]; then
+  echo "windows: TAVRIN_WINDOWS_BUILD chooses the $TAVRIN_WINDOWS_BUILD build; no probe"
+fi
 export WINEPREFIX="${TAVRIN_WINEPREFIX:-$repo_root/build/wine-prefix-$TAVRIN_WINDOWS_BUILD}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"

@@ -16,10 +16,12 @@ constexpr const char* kUsage =
     "       tavrin-extract --list [--json] [options] SOURCE...\n";
 
 constexpr const char* kDescription =
-    "Writes the icon groups of exe, dll, icl, cpl, ocx, scr, sys, mun and ico files as\n"
-    "DIR/1.ico, DIR/2.ico ... DIR defaults to the current folder and is created if\n"
-    "missing. With -o, every SOURCE gets its own folder DIR/<its path below the\n"
-    "argument>/ (a file argument: DIR/<its file name>/).\n";
+    "Writes the icon groups of SOURCE as DIR/1.ico, DIR/2.ico ... DIR defaults to the\n"
+    "current folder and is created if missing. SOURCE is an exe, dll, icl or ico file,\n"
+    "by the last three letters of its name, as the Windows program reads it. With -o,\n"
+    "every SOURCE gets its own folder DIR/<its path below the argument>/ (a file\n"
+    "argument: DIR/<its file name>/); -o and --list also read cpl, ocx, scr, sys and\n"
+    "mun files.\n";
 
 constexpr const char* kFooter =
     "Selecting: --group, --resource and --index name one group three ways.\n"

@@ -77,7 +77,12 @@ std::vector<SourceTask> PlanSources(const Options& options) {
     UniqueNames folders;
     const auto add = [&](const std::string& path, const std::string& relative,
                          std::string problem) {
-        SourceTask task{path, FormatOfExtension(path), options.outputDir, std::move(problem)};
+        // SOURCE [DIR] reads its source as the Windows program does, by the
+        // last three characters alone; -o and --list also take the kinds -r
+        // walks for.
+        const bool wider = options.batch || options.list;
+        SourceTask task{path, wider ? FormatOfExtension(path) : std::nullopt, options.outputDir,
+                        std::move(problem)};
         if (options.batch) {
             task.outputDir =
                 platform::JoinPath(options.outputDir, folders.Claim(relative, ""), syntax);

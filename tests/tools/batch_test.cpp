@@ -81,6 +81,22 @@ TEST(BatchTest, AFolderIsWalkedOnlyWithR) {
     EXPECT_FALSE(fs::exists(dir.Path() / "out"));
 }
 
+TEST(BatchTest, OnlyTheBatchAndListFormsReadTheWiderKinds) {
+    // SOURCE [DIR] keeps the Windows program's four kinds; -o and --list
+    // read a control-panel module as what it is.
+    const TempDir dir;
+    const std::string source = dir.File("panel.cpl");
+    fs::copy_file(FixturePath("sample.dll"), source);
+    const auto single = RunTool({source, dir.File("single")});
+    EXPECT_EQ(single.status, 1);
+    EXPECT_NE(single.err.find("not an exe, dll, icl or ico file"), std::string::npos);
+    EXPECT_FALSE(fs::exists(dir.Path() / "single"));
+    EXPECT_EQ(RunTool({"-o", dir.File("batch"), source}).status, 0);
+    EXPECT_EQ(FilesBelow(dir.Path() / "batch"),
+              (std::vector<std::string>{"panel.cpl/1.ico", "panel.cpl/2.ico", "panel.cpl/3.ico"}));
+    EXPECT_EQ(RunTool({"--list", source}).status, 0);
+}
+
 TEST(BatchTest, TwoArgumentsOfOneNameKeepFoldersOfTheirOwn) {
     const TempDir dir;
     fs::create_directories(dir.Path() / "a");
