@@ -11,6 +11,7 @@
 #include "tests/support/expected_ico.h"
 #include "tests/support/group_directory.h"
 #include "tests/support/image_builder.h"
+#include "tests/support/ne_builder.h"
 
 namespace tavrin::test {
 namespace {
@@ -157,6 +158,32 @@ const SizeCase kSizeCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, NeImageSize, ::testing::ValuesIn(kSizeCases), SizeCaseName);
+
+TEST(NeExtractionCursors, GivesCursorGroupsWithTheirHotspots) {
+    // RT_GROUP_CURSOR naming an RT_CURSOR, which starts with its hotspot.
+    const ByteVector image = DibImage(16, 16, 4);
+    ByteVector cursor = {7, 0, 9, 0};
+    cursor.insert(cursor.end(), image.begin(), image.end());
+    const NeFile file =
+        NeBuilder()
+            .Add(std::uint16_t{12}, std::uint16_t{1},
+                 SizedGroupDirectory({{5, static_cast<std::uint32_t>(cursor.size())}}))
+            .Add(std::uint16_t{1}, std::uint16_t{5}, cursor)
+            .Build();
+    const TempTree tree;
+    tree.Write("cursors.icl", file.bytes);
+    const auto source = icons::IconSource::Open(tree.Path("cursors.icl"), std::nullopt);
+    ASSERT_EQ(source.GroupCount(icons::GroupKind::kCursor), 1u);
+    const auto group = source.GroupAt(0, icons::GroupKind::kCursor);
+    ASSERT_TRUE(group.set);
+    ASSERT_EQ(group.set->images.size(), 1u);
+    EXPECT_EQ(group.set->images[0].hotspotX, 7);
+    EXPECT_EQ(group.set->images[0].hotspotY, 9);
+    // The image without its hotspot, as long as the group entry says, not
+    // the padding NE rounds resources up with.
+    EXPECT_EQ(ByteVector(group.set->images[0].bytes().begin(), group.set->images[0].bytes().end()),
+              image);
+}
 
 }  // namespace
 }  // namespace tavrin::test
