@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 
 #include "tests/support/file_bytes.h"
@@ -95,6 +96,24 @@ TEST(BatchTest, OnlyTheBatchAndListFormsReadTheWiderKinds) {
     EXPECT_EQ(FilesBelow(dir.Path() / "batch"),
               (std::vector<std::string>{"panel.cpl/1.ico", "panel.cpl/2.ico", "panel.cpl/3.ico"}));
     EXPECT_EQ(RunTool({"--list", source}).status, 0);
+}
+
+TEST(BatchTest, ATerminalSeesAProgressLineAndAPipeDoesNot) {
+    const TempDir dir;
+    const std::string source = FixturePath("sample.dll");
+    const std::string tool = TAVRIN_EXTRACT_TOOL;
+    // `script` gives the tool a terminal of its own and keeps what it shows.
+    const std::string command = "script -qec '" + tool + " -o " + dir.File("tty") + " " + source +
+                                " " + source + "' /dev/null > " + dir.File("tty.log") + " 2>&1";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    const auto shown = ReadFileBytes(dir.File("tty.log"));
+    ASSERT_TRUE(shown);
+    const std::string text(shown->begin(), shown->end());
+    EXPECT_NE(text.find("\r1 of 2 sources"), std::string::npos) << text;
+    EXPECT_NE(text.find("\r2 of 2 sources"), std::string::npos) << text;
+    const auto piped = RunTool({"-o", dir.File("pipe"), source, source});
+    EXPECT_EQ(piped.status, 0);
+    EXPECT_EQ(piped.err.find("sources"), std::string::npos) << piped.err;
 }
 
 TEST(BatchTest, TwoArgumentsOfOneNameKeepFoldersOfTheirOwn) {
