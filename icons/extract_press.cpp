@@ -51,8 +51,11 @@ const IconSource* KeptSourceFor(const std::string& path,
 void OfferToPress(const std::string& path, std::optional<std::uint16_t> userLanguage,
                   IconSource source) {
     auto& state = State();
+    if (state.depth == 0) {
+        return;
+    }
     const auto identity = source.ModuleIdentity();
-    if (state.depth == 0 || !identity) {
+    if (!identity) {
         return;
     }
     state.kept.emplace(Kept{path, userLanguage, *identity, std::move(source)});

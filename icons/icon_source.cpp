@@ -23,23 +23,23 @@ IconSource IconSource::OpenAs(const std::string& path, SourceFormat format,
     source.format_ = format;
     switch (source.format_) {
         case SourceFormat::kUnknown:
-            source.problem_ = ExtractProblem::kUnknownKind;
+            source.openProblem_ = ExtractProblem::kUnknownKind;
             break;
         case SourceFormat::kIcoFile: {
             source.icoFile_ = platform::MappedFile::Open(path, platform::Sharing::kNobody);
             if (!source.icoFile_) {
-                source.problem_ = ExtractProblem::kUnreadable;
+                source.openProblem_ = ExtractProblem::kUnreadable;
                 break;
             }
             IcoReadResult read = ReadIcoBytes(source.icoFile_->Bytes());
             source.icoSet_ = std::move(read.set);
-            source.problem_ = read.problem;
+            source.openProblem_ = read.problem;
             break;
         }
         case SourceFormat::kModule: {
             source.module_ = Module::Open(path, userLanguage);
             if (source.module_->Resources() == nullptr) {
-                source.problem_ = source.module_->Problem();
+                source.openProblem_ = source.module_->Problem();
                 break;
             }
             if (GroupsOf(*source.module_) == 0) {
@@ -54,9 +54,6 @@ IconSource IconSource::OpenAs(const std::string& path, SourceFormat format,
                     }
                 }
             }
-            if (GroupsOf(*source.module_) == 0) {
-                source.problem_ = ExtractProblem::kNoIconGroups;
-            }
             break;
         }
     }
@@ -70,19 +67,26 @@ std::size_t IconSource::GroupCount(GroupKind kind) const {
     return icoSet_ && kind == GroupKind::kIcon ? 1 : 0;
 }
 
+ExtractProblem IconSource::Problem() const {
+    if (openProblem_ != ExtractProblem::kNone) {
+        return openProblem_;
+    }
+    return GroupCount(GroupKind::kIcon) == 0 ? ExtractProblem::kNoIconGroups
+                                             : ExtractProblem::kNone;
+}
+
 IconGroup IconSource::GroupAt(std::size_t position, GroupKind kind,
                               std::optional<std::uint16_t> wanted) const {
-    if (problem_ != ExtractProblem::kNone && !(kind == GroupKind::kCursor && Resources())) {
-        return {std::nullopt, problem_};
+    if (openProblem_ != ExtractProblem::kNone) {
+        return {std::nullopt, openProblem_};
+    }
+    const std::size_t count = GroupCount(kind);
+    if (position >= count) {
+        return {std::nullopt,
+                count == 0 ? ExtractProblem::kNoIconGroups : ExtractProblem::kIndexBeyondCount};
     }
     if (icoSet_) {
-        if (position != 0 || kind != GroupKind::kIcon) {
-            return {std::nullopt, ExtractProblem::kIndexBeyondCount};
-        }
         return {icoSet_, ExtractProblem::kNone};
-    }
-    if (position >= GroupCount(kind)) {
-        return {std::nullopt, ExtractProblem::kIndexBeyondCount};
     }
     auto set = BuildGroupAt(*module_->Resources(), kind, position, wanted);
     if (!set) {

@@ -40,8 +40,8 @@ class IconSource {
     ~IconSource() = default;
 
     SourceFormat Format() const { return format_; }
-    // Why the source has no group; kNone when it has one.
-    ExtractProblem Problem() const { return problem_; }
+    // Why the source has no icon group; kNone when it has one.
+    ExtractProblem Problem() const;
     std::size_t GroupCount(GroupKind kind = GroupKind::kIcon) const;
     // The group at `position` (from 0) in the order the source stores them;
     // in `wanted` language where the group and its images have it.
@@ -69,7 +69,7 @@ class IconSource {
     IconSource() = default;
 
     SourceFormat format_ = SourceFormat::kUnknown;
-    ExtractProblem problem_ = ExtractProblem::kNone;
+    ExtractProblem openProblem_ = ExtractProblem::kNone;  // why it could not be read at all
     std::optional<Module> module_;
     std::optional<platform::MappedFile> icoFile_;
     std::optional<IconImageSet> icoSet_;

@@ -1,6 +1,5 @@
 #include "tools/extraction.h"
 
-#include <cstdio>
 #include <span>
 #include <system_error>
 
@@ -19,12 +18,6 @@ namespace tavrin::tools {
 namespace {
 
 using icons::GroupKind;
-
-std::string Hex(std::uint16_t value) {
-    char text[8];
-    std::snprintf(text, sizeof text, "0x%04x", static_cast<unsigned>(value));
-    return text;
-}
 
 bool WriteBytes(const std::string& path, std::span<const std::uint8_t> bytes) {
     auto file = platform::OutputFile::CreateAlways(path);
@@ -236,11 +229,11 @@ SourceReport ExtractSource(const SourceTask& task, const Options& options) {
         std::string what =
             (options.cursors ? "cursor group " : "group ") + std::to_string(pick.position + 1);
         if (options.allLanguages && pick.language) {
-            what += " (language " + Hex(*pick.language) + ")";
+            what += " (language " + LanguageText(*pick.language) + ")";
         }
         if (options.language && pick.language && *pick.language != *options.language) {
-            writer.Note(what + ": not stored in language " + Hex(*options.language) + "; took " +
-                        Hex(*pick.language));
+            writer.Note(what + ": not stored in language " + LanguageText(*options.language) +
+                        "; took " + LanguageText(*pick.language));
         }
         auto group = source.GroupAt(pick.position, kind, pick.wanted);
         if (!group.set) {

@@ -12,11 +12,8 @@ using icons::GroupKind;
 using icons::IconSource;
 
 std::string NothingToGive(const IconSource& source, GroupKind kind) {
-    if (source.Format() != icons::SourceFormat::kIcoFile && source.Resources() == nullptr) {
-        return Reason(source.Problem(), kind);
-    }
-    if (source.Format() == icons::SourceFormat::kIcoFile &&
-        source.Problem() != icons::ExtractProblem::kNone) {
+    // Without resources the source is an icon file or could not be read.
+    if (source.Resources() == nullptr && source.Problem() != icons::ExtractProblem::kNone) {
         return Reason(source.Problem(), kind);
     }
     const std::size_t animated = kind == GroupKind::kCursor ? source.AnimatedCursorCount() : 0;

@@ -1,7 +1,5 @@
 #include "tools/listing.h"
 
-#include <cstdio>
-
 #include "platform/locale/user_language.h"
 #include "tools/group_lookup.h"
 #include "tools/problem_text.h"
@@ -12,12 +10,6 @@ namespace {
 
 using icons::GroupKind;
 using json = nlohmann::ordered_json;
-
-std::string Hex(std::uint16_t value) {
-    char text[8];
-    std::snprintf(text, sizeof text, "0x%04x", static_cast<unsigned>(value));
-    return text;
-}
 
 void LabelJson(json& entry, const ResourceLabel& label) {
     entry["id"] = label.id ? json(*label.id) : json(nullptr);
@@ -96,7 +88,7 @@ SourceReport ListSource(const SourceTask& task, const Options& options) {
         LabelJson(entry, label);
         entry["language"] = pick.language ? json(*pick.language) : json(nullptr);
         report.out += "  " + (word + std::to_string(pick.position + 1)) + LabelText(label) +
-                      (pick.language ? ", language " + Hex(*pick.language) : "");
+                      (pick.language ? ", language " + LanguageText(*pick.language) : "");
         auto group = source.GroupAt(pick.position, kind, pick.wanted);
         if (!group.set) {
             const char* reason = Reason(group.problem, kind);

@@ -1,5 +1,7 @@
 #include "tools/problem_text.h"
 
+#include <cstdio>
+
 namespace tavrin::tools {
 
 using icons::ExtractProblem;
@@ -28,6 +30,12 @@ const char* Reason(ExtractProblem problem, icons::GroupKind kind) {
             break;
     }
     return "nothing to extract";
+}
+
+std::string LanguageText(std::uint16_t language) {
+    char text[8];
+    std::snprintf(text, sizeof text, "0x%04x", static_cast<unsigned>(language));
+    return text;
 }
 
 }  // namespace tavrin::tools

@@ -12,8 +12,8 @@ using icons::GroupKind;
 using icons::IconSource;
 using icons::ResourceName;
 
-std::optional<std::size_t> FindResource(const IconSource& source, GroupKind kind,
-                                        const ResourceName& wanted) {
+std::optional<std::size_t> PositionOfName(const IconSource& source, GroupKind kind,
+                                          const ResourceName& wanted) {
     for (std::size_t position = 0; position < source.GroupCount(kind); ++position) {
         const auto name = source.GroupName(position, kind);
         if (name && icons::SameResourceName(*name, wanted)) {
@@ -63,7 +63,7 @@ std::optional<std::size_t> NamedPosition(const IconSource& source, GroupKind kin
         wanted = TypedResourceName(*options.resource, format);
         shown = *options.resource;
     }
-    const auto position = FindResource(source, kind, wanted);
+    const auto position = PositionOfName(source, kind, wanted);
     if (!position) {
         problem = std::string("no ") + GroupWord(kind) + " group with resource " + shown;
     }

@@ -64,19 +64,18 @@ constexpr std::intptr_t kNoHandle = -1;  // INVALID_HANDLE_VALUE
 // The file's number, size and last write time. The number is asked of
 // NtQueryInformationFile alone: GetFileInformationByHandle also asks for the
 // volume's serial number, which under Wine costs a hundred times more.
-std::optional<FileIdentity> IdentityOf(HANDLE file) {
+std::optional<FileIdentity> IdentityOf(HANDLE file, std::uint64_t size) {
     IO_STATUS_BLOCK status{};
     LARGE_INTEGER index{};
     FILETIME written{};
-    const auto size = SizeOf(file);
     if (NtQueryInformationFile(file, &status, &index, sizeof index, FileInternalInformation) != 0 ||
-        GetFileTime(file, nullptr, nullptr, &written) == 0 || !size) {
+        GetFileTime(file, nullptr, nullptr, &written) == 0) {
         return std::nullopt;
     }
     ULARGE_INTEGER time{};
     time.LowPart = written.dwLowDateTime;
     time.HighPart = written.dwHighDateTime;
-    return FileIdentity{0, static_cast<std::uint64_t>(index.QuadPart), *size,
+    return FileIdentity{0, static_cast<std::uint64_t>(index.QuadPart), size,
                         static_cast<std::int64_t>(time.QuadPart)};
 }
 
@@ -90,7 +89,8 @@ std::optional<FileIdentity> IdentityOfPath(const std::string& path) {
     if (!file.Valid() || !IsDiskFile(file.Get())) {
         return std::nullopt;
     }
-    return IdentityOf(file.Get());
+    const auto size = SizeOf(file.Get());
+    return size ? IdentityOf(file.Get(), *size) : std::nullopt;
 }
 
 namespace {
@@ -140,7 +140,7 @@ std::optional<MappedFile> MappedFile::Open(const std::string& path, Sharing shar
         return std::nullopt;
     }
     if (*size == 0) {  // an empty file cannot be mapped
-        const auto identity = IdentityOf(file.Get());
+        const auto identity = IdentityOf(file.Get(), 0);
         return MappedFile(nullptr, 0, reinterpret_cast<std::intptr_t>(file.Take()), identity);
     }
     ScopedHandle mapping(CreateFileMappingA(file.Get(), nullptr, PAGE_READONLY, 0, 0, nullptr));
@@ -151,7 +151,7 @@ std::optional<MappedFile> MappedFile::Open(const std::string& path, Sharing shar
     if (view == nullptr) {
         return std::nullopt;
     }
-    const auto identity = IdentityOf(file.Get());
+    const auto identity = IdentityOf(file.Get(), *size);
     return MappedFile(static_cast<const std::uint8_t*>(view), static_cast<std::size_t>(*size),
                       reinterpret_cast<std::intptr_t>(file.Take()), identity);
 }
